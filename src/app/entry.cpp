@@ -1,0 +1,40 @@
+#include "app/entry.h"
+
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+
+namespace tessarin {
+
+namespace {
+
+// A font with Korean glyphs, sized so the labels' designed heights fit.
+void useKoreanFont()
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : {QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR"),
+                                  QStringLiteral("Malgun Gothic"), QStringLiteral("맑은 고딕")}) {
+        if (families.contains(family)) {
+            QFont font(family);
+            font.setPointSizeF(9);
+            QApplication::setFont(font);
+            return;
+        }
+    }
+    qWarning("한글 글꼴을 찾을 수 없습니다 (NanumGothic 또는 Noto Sans CJK KR을 설치하세요).");
+}
+
+} // namespace
+
+QWidget* createMainWindow()
+{
+    useKoreanFont();
+    auto* window = new MainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+} // namespace tessarin

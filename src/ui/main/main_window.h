@@ -1,0 +1,71 @@
+#pragma once
+
+#include "state/character_state.h"
+#include "ui/common/window_registry.h"
+#include "ui/main/stat_sheet_view.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace tessarin {
+
+class HotLabel;
+
+// Form1: the borderless character window. It owns the shared record for the whole run, drives the
+// stat cycle and the set-effect cycles with its timers, and opens every other window.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    CharacterState& state() { return state_; }
+    WindowRegistry& windows() { return windows_; }
+
+    // Board button of row 1..4, piece 1..8.
+    QPushButton* boardButton(int row, int piece) const;
+    // Octagon picture of piece position 1..8 (Image1 .. Image8).
+    QLabel* piecePicture(int piece) const;
+    // Runs the set-effect indicator rule once and loads the pictures it asks for.
+    void refreshIndicators();
+    // One tick of the stat cycle: recompute the sheet and rewrite the labels whose figure changed.
+    void statCycle();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildStatSheet();
+    void buildBoard();
+    void buildStances();
+    void buildTimers();
+    void onClassPicked(int index);
+    void onStanceClicked(int button);
+    void onStripPressed(QPointF position);
+    void onStripMoved(QPointF position, Qt::MouseButtons buttons);
+
+    CharacterState state_;
+    WindowRegistry windows_;
+    std::unique_ptr<StatSheetView> sheetView_;
+    QComboBox* classBox_ = nullptr;
+    std::array<std::array<QPushButton*, kPieceCount>, kBoardRows> board_{};
+    std::array<QLabel*, kPieceCount> piecePictures_{};
+    std::array<QLabel*, 3> indicators_{};
+    std::array<QPushButton*, 4> stanceButtons_{};
+    std::array<QLabel*, 4> stanceLabels_{};
+    QLabel* weaponPicture_ = nullptr;
+    QLabel* gemPicture_ = nullptr;
+    QPixmap background_;
+};
+
+} // namespace tessarin

@@ -1,0 +1,146 @@
+#include "ui/soulshields/catalogue_editor.h"
+
+#include "data/catalogue.h"
+#include "engine/numbers.h"
+#include "engine/soulshield_rules.h"
+#include "ui/common/pictures.h"
+#include "ui/common/theme.h"
+#include "ui/common/twips.h"
+#include "ui/main/main_window.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace tessarin {
+
+namespace {
+
+// The number the selected item of a list reads; 0 without a selection.
+double listValue(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? textToNumber(item->text()) : 0;
+}
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width, int height)
+{
+    if (name)
+        widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+} // namespace
+
+CatalogueEditor::CatalogueEditor(MainWindow& mainWindow)
+    : QWidget(&mainWindow, Qt::Window), mainWindow_(mainWindow)
+{
+    setWindowTitle(QStringLiteral("잃어버린 영린족 보패 1번"));
+    setFixedSize(twipsToPixels(3480), twipsToPixels(4125));
+    move(twipsPoint(6975, 6105));
+    setStyleSheet(editorStyleSheet());
+
+    auto* frame = place(new QGroupBox(this), "Frame4", 0, 0, 3495, 4455);
+    auto* mainFrame = place(new QGroupBox(QStringLiteral("주 옵션"), frame), "Frame5", 120, 240, 3135, 975);
+    mainLabel_ = place(new QLabel(QStringLiteral("명중"), mainFrame), "Label33", 120, 360, 975, 375);
+    mainLabel_->setAlignment(Qt::AlignCenter);
+    mainValues_ = place(new QListWidget(mainFrame), "List1", 1320, 240, 1575, 645);
+
+    auto* subFrame = place(new QGroupBox(QStringLiteral("부가 옵션"), frame), "Frame6", 120, 1440, 3135, 1815);
+    auto* group = new QButtonGroup(this);
+    const std::array<const char*, 3> optionNames = {"Option1", "Option2", "Option3"};
+    const std::array<const char*, 3> labelNames = {"Label34", "Label35", "Label36"};
+    const std::array<const char*, 3> labelTexts = {"막기", "치명", "회피"};
+    const std::array<const char*, 3> listNames = {"List2", "List3", "List4"};
+    for (int i = 0; i < 3; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const int top = 360 + 480 * i;
+        subOptions_[index] = place(new QRadioButton(subFrame), optionNames[index], 120, top, 255, i == 0 ? 195 : 255);
+        group->addButton(subOptions_[index], i + 1);
+        subLabels_[index] =
+            place(new QLabel(QString::fromUtf8(labelTexts[index]), subFrame), labelNames[index], 480, top, 615, 375);
+        subValues_[index] = place(new QListWidget(subFrame), listNames[index], 1320, 240 + 480 * i, 1575, 450);
+        connect(subOptions_[index], &QRadioButton::clicked, this, [this, i] { chooseSubOption(i + 1); });
+    }
+
+    confirmButton_ = place(new QPushButton(QStringLiteral("확인"), frame), "Command35", 240, 3360, 1335, 495);
+    auto* cancel = place(new QPushButton(QStringLiteral("취소"), frame), "Command36", 1800, 3360, 1335, 495);
+    connect(confirmButton_, &QPushButton::clicked, this, &CatalogueEditor::confirm);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(10);
+    connect(timer, &QTimer::timeout, this, &CatalogueEditor::refreshConfirm);
+    timer->start();
+}
+
+void CatalogueEditor::fill(const CatalogueEntry& entry)
+{
+    mainValues_->clear();
+    for (QListWidget* list : subValues_)
+        list->clear();
+    setWindowTitle(entry.caption());
+    for (int value : entry.mainValues)
+        mainValues_->addItem(QString::number(value));
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (int value : entry.subOptions[i].values)
+            subValues_[i]->addItem(QString::number(value));
+        subLabels_[i]->setText(QString::fromUtf8(kStatNames[static_cast<std::size_t>(entry.subOptions[i].stat)]));
+    }
+    mainLabel_->setText(QString::fromUtf8(entry.mainLabel));
+    confirmButton_->setEnabled(false);
+    for (QListWidget* list : subValues_)
+        list->setEnabled(false);
+}
+
+void CatalogueEditor::chooseSubOption(int subOption)
+{
+    for (int i = 1; i <= 3; ++i)
+        subValues_[static_cast<std::size_t>(i - 1)]->setEnabled(i == subOption);
+}
+
+void CatalogueEditor::refreshConfirm()
+{
+    if (!(listValue(mainValues_) > 0)) {
+        confirmButton_->setEnabled(false);
+        return;
+    }
+    for (QListWidget* list : subValues_) {
+        if (list->isEnabled()) {
+            confirmButton_->setEnabled(listValue(list) > 0);
+            return;
+        }
+    }
+    // No sub-option list is enabled: the button keeps its state.
+}
+
+int CatalogueEditor::chosenSubOption() const
+{
+    for (int i = 0; i < 3; ++i)
+        if (subOptions_[static_cast<std::size_t>(i)]->isChecked())
+            return i + 1;
+    return 0;
+}
+
+void CatalogueEditor::confirm()
+{
+    const CatalogueEntry* entry = catalogueEntryByCaption(windowTitle());
+    if (!entry)
+        return; // the board always sets a catalogue caption
+    const int subOption = chosenSubOption();
+    const double subValue = subOption ? listValue(subValues_[static_cast<std::size_t>(subOption - 1)]) : 0;
+    const QString picture =
+        equipCataloguePiece(mainWindow_.state(), *entry, listValue(mainValues_), subOption, subValue);
+    loadPicture(mainWindow_.piecePicture(entry->piece), picture);
+    mainWindow_.refreshIndicators();
+    close();
+}
+
+} // namespace tessarin

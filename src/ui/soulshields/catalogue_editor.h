@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace tessarin {
+
+struct CatalogueEntry;
+class MainWindow;
+
+// Form5: equips one piece of a catalogue set. The board fills it for a row and piece; the editor knows
+// its piece only by its caption.
+class CatalogueEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CatalogueEditor(MainWindow& mainWindow);
+
+    // Fills the editor for a catalogue piece: caption, the four lists, the four stat names, and the
+    // confirm button and sub-option lists disabled. The option buttons keep their state.
+    void fill(const CatalogueEntry& entry);
+
+private:
+    void chooseSubOption(int subOption);
+    void refreshConfirm();
+    void confirm();
+    int chosenSubOption() const;
+
+    MainWindow& mainWindow_;
+    QListWidget* mainValues_ = nullptr;
+    std::array<QListWidget*, 3> subValues_{};
+    std::array<QRadioButton*, 3> subOptions_{};
+    QLabel* mainLabel_ = nullptr;
+    std::array<QLabel*, 3> subLabels_{};
+    QPushButton* confirmButton_ = nullptr;
+};
+
+} // namespace tessarin

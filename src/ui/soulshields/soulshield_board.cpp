@@ -1,0 +1,36 @@
+#include "ui/soulshields/soulshield_board.h"
+
+#include "data/catalogue.h"
+#include "engine/soulshield_rules.h"
+#include "ui/common/pictures.h"
+#include "ui/main/main_window.h"
+#include "ui/soulshields/catalogue_editor.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tessarin {
+
+SoulShieldBoard::SoulShieldBoard(MainWindow& mainWindow) : QObject(&mainWindow), mainWindow_(mainWindow)
+{
+    for (int row = 1; row <= kBoardRows; ++row)
+        for (int piece = 1; piece <= kPieceCount; ++piece)
+            connect(mainWindow.boardButton(row, piece), &QPushButton::clicked, this,
+                    [this, row, piece] { click(row, piece); });
+}
+
+void SoulShieldBoard::click(int row, int piece)
+{
+    if (removePiece(mainWindow_.state(), row, piece)) {
+        clearPicture(mainWindow_.piecePicture(piece));
+        return;
+    }
+    if (const CatalogueEntry* entry = catalogueEntry(row, piece)) {
+        auto* editor = mainWindow_.windows().show<CatalogueEditor>(
+            QStringLiteral("Form5"), [this] { return new CatalogueEditor(mainWindow_); });
+        editor->fill(*entry);
+    }
+    // Row 4 opens the free-entry editor, which has its own window.
+}
+
+} // namespace tessarin

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/entry.h"
+#include "ui/main/main_window.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
+
+namespace tessarin::testing {
+
+// A control of a window by its object name; fails the test when it is missing.
+template <typename T = QWidget>
+T* control(QWidget* window, const QString& name)
+{
+    auto* found = window->objectName() == name ? qobject_cast<T*>(window) : window->findChild<T*>(name);
+    if (!found)
+        qFatal("control %s not found", qPrintable(name));
+    return found;
+}
+
+inline QString labelText(QWidget* window, const QString& name)
+{
+    return control<QLabel>(window, name)->text();
+}
+
+inline QString pictureOf(QWidget* window, const QString& name)
+{
+    return control(window, name)->property("picture").toString();
+}
+
+// Picks an entry of a combo box's list the way a person does: open the list and click the entry.
+inline void pickFromList(QComboBox* box, const QString& text)
+{
+    const int index = box->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = view->model()->index(index, box->modelColumn(), view->rootIndex());
+    view->scrollTo(item);
+    const QPoint centre = view->visualRect(item).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY(!view->isVisible());
+}
+
+// Sends a mouse event with the given buttons held, relative to a control.
+inline void sendMouse(QWidget* widget, QEvent::Type type, QPointF position, Qt::MouseButton button,
+                      Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, position, widget->mapToGlobal(position), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// The main window as the program creates it.
+struct MainWindowFixture {
+    QPointer<MainWindow> window;
+
+    MainWindowFixture() : window(qobject_cast<MainWindow*>(createMainWindow()))
+    {
+        if (!window || !QTest::qWaitForWindowExposed(window))
+            qFatal("main window did not open");
+    }
+    ~MainWindowFixture()
+    {
+        if (window)
+            window->windows().closeAll(window);
+        QTest::qWait(1);
+    }
+    MainWindowFixture(const MainWindowFixture&) = delete;
+    MainWindowFixture& operator=(const MainWindowFixture&) = delete;
+};
+
+} // namespace tessarin::testing
