@@ -18,7 +18,7 @@ void useKoreanFont()
                                   QStringLiteral("Malgun Gothic"), QStringLiteral("맑은 고딕")}) {
         if (families.contains(family)) {
             QFont font(family);
-            font.setPointSizeF(9);
+            font.setPointSizeF(8.25); // the size the designed label heights and widths were made for
             QApplication::setFont(font);
             return;
         }

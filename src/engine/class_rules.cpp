@@ -29,12 +29,12 @@ ClassChange changeClass(CharacterState& state, const QString& classText)
     if (const ClassInfo* info = findClass(classText)) {
         change.knownClass = true;
         for (int i = 0; i < kStanceButtonCount; ++i) {
-            const auto& spec = info->buttons[static_cast<std::size_t>(i)];
+            const auto& setup = info->buttons[static_cast<std::size_t>(i)];
             StanceButtonView& view = change.buttons[static_cast<std::size_t>(i)];
-            view.visible = spec.has_value();
-            if (spec) {
-                view.picture = QString::fromUtf8(spec->picture);
-                view.tooltip = QString::fromUtf8(spec->tooltip);
+            view.visible = setup.has_value();
+            if (setup) {
+                view.picture = QString::fromUtf8(setup->picture);
+                view.tooltip = QString::fromUtf8(setup->tooltip);
             }
         }
         ClassBase& base = state.classBase;

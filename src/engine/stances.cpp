@@ -9,10 +9,10 @@ std::optional<Stance> stanceOfButton(const QString& classText, int button)
     const ClassInfo* info = findClass(classText);
     if (!info || button < 1 || button > kStanceButtonCount)
         return std::nullopt;
-    const auto& spec = info->buttons[static_cast<std::size_t>(button - 1)];
-    if (!spec)
+    const auto& setup = info->buttons[static_cast<std::size_t>(button - 1)];
+    if (!setup)
         return std::nullopt;
-    return spec->stance;
+    return setup->stance;
 }
 
 bool toggleStance(CharacterState& state, Stance stance)

@@ -11,6 +11,7 @@ QString editorStyleSheet()
         " color: #f0d68a; padding: 0 3px; }"
         "QLabel { background: transparent; }"
         "QListWidget { background: #12151b; border: 1px solid #3d4250; color: #f4f1e8; }"
+        "QListWidget::item { padding: 0px; height: 13px; }"
         "QListWidget::item:selected { background: #8a6d2f; color: white; }"
         "QListWidget:disabled { color: #6c6f78; border-color: #2a2e38; }"
         "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a4030, stop:1 #2c261c);"
@@ -18,7 +19,12 @@ QString editorStyleSheet()
         "QPushButton:hover { border-color: #f0d68a; }"
         "QPushButton:pressed { background: #2c261c; }"
         "QPushButton:disabled { color: #6c6f78; border-color: #3d4250; background: #262a33; }"
-        "QRadioButton { background: transparent; }");
+        "QRadioButton { background: transparent; spacing: 0px; }"
+        "QRadioButton::indicator { width: 9px; height: 9px; border: 1px solid #b08d45; border-radius: 5px;"
+        " background: #12151b; }"
+        "QRadioButton::indicator:hover { border-color: #f0d68a; }"
+        "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
+        " stop:0 #fff3c4, stop:0.55 #f0d68a, stop:0.6 #12151b); }");
 }
 
 } // namespace tessarin

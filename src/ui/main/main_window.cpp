@@ -9,6 +9,7 @@
 #include "ui/common/hot_label.h"
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
+#include "ui/common/wrapping_label.h"
 #include "ui/soulshields/soulshield_board.h"
 
 #include <QComboBox>
@@ -85,6 +86,10 @@ const QString kFigureStyle = QStringLiteral("color: white; background: transpare
 QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& text = {})
 {
     auto* label = new QLabel(text, parent);
+    // Figures are set a little narrower, so five digits fit the designed columns.
+    QFont font = label->font();
+    font.setStretch(88);
+    label->setFont(font);
     if (name)
         label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -133,6 +138,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     classBox_->setObjectName(QStringLiteral("Combo1"));
     classBox_->setGeometry(twipsRect(5040, 1350, 1095, 315));
     classBox_->setEditable(true);
+    classBox_->setStyleSheet(QStringLiteral(
+        "QComboBox { background: #12151b; color: #f4e7c3; border: 1px solid #8a6d2f; border-radius: 2px;"
+        " padding: 0 2px; }"
+        "QComboBox QAbstractItemView { background: #1e222b; color: #f4e7c3; selection-background-color: #8a6d2f; }"));
     classBox_->setInsertPolicy(QComboBox::NoInsert);
     for (const ClassInfo& info : classTable())
         classBox_->addItem(QString::fromUtf8(info.name));
@@ -198,10 +207,17 @@ void MainWindow::buildStatSheet()
         makeLabel(this, row.closing, {3840, row.top, 135, 255}, QStringLiteral(")"));
     }
     for (const RateLayout& rate : kRates) {
-        auto* caption = makeLabel(this, nullptr, rate.captionRect, QString::fromUtf8(rate.caption));
+        auto* caption = new WrappingLabel(QString::fromUtf8(rate.caption), this);
+        caption->setGeometry(twipsRect(rate.captionRect.x(), rate.captionRect.y(), rate.captionRect.width(),
+                                       rate.captionRect.height()));
         caption->setAlignment(Qt::AlignCenter);
-        caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: #d9c9a3; background: transparent;"));
+        if (rate.captionRect.height() > 255) {
+            // Two short lines in a square box ("추가/피해", "치명타/피해량").
+            QFont font = caption->font();
+            font.setPixelSize(10);
+            caption->setFont(font);
+        }
         const bool additional = QByteArrayView(rate.value) == "Label35";
         makeLabel(this, rate.value, {rate.valuePos.x(), rate.valuePos.y(), rate.valueWidth, rate.height},
                   additional ? QStringLiteral("0") : QString());

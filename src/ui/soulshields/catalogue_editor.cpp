@@ -6,6 +6,7 @@
 #include "ui/common/pictures.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
+#include "ui/common/wrapping_label.h"
 #include "ui/main/main_window.h"
 
 #include <QButtonGroup>
@@ -48,7 +49,7 @@ CatalogueEditor::CatalogueEditor(MainWindow& mainWindow)
 
     auto* frame = place(new QGroupBox(this), "Frame4", 0, 0, 3495, 4455);
     auto* mainFrame = place(new QGroupBox(QStringLiteral("주 옵션"), frame), "Frame5", 120, 240, 3135, 975);
-    mainLabel_ = place(new QLabel(QStringLiteral("명중"), mainFrame), "Label33", 120, 360, 975, 375);
+    mainLabel_ = place(new WrappingLabel(QStringLiteral("명중"), mainFrame), "Label33", 120, 360, 975, 375);
     mainLabel_->setAlignment(Qt::AlignCenter);
     mainValues_ = place(new QListWidget(mainFrame), "List1", 1320, 240, 1575, 645);
 
@@ -63,8 +64,8 @@ CatalogueEditor::CatalogueEditor(MainWindow& mainWindow)
         const int top = 360 + 480 * i;
         subOptions_[index] = place(new QRadioButton(subFrame), optionNames[index], 120, top, 255, i == 0 ? 195 : 255);
         group->addButton(subOptions_[index], i + 1);
-        subLabels_[index] =
-            place(new QLabel(QString::fromUtf8(labelTexts[index]), subFrame), labelNames[index], 480, top, 615, 375);
+        subLabels_[index] = place(new WrappingLabel(QString::fromUtf8(labelTexts[index]), subFrame),
+                                  labelNames[index], 480, top, 615, 375);
         subValues_[index] = place(new QListWidget(subFrame), listNames[index], 1320, 240 + 480 * i, 1575, 450);
         connect(subOptions_[index], &QRadioButton::clicked, this, [this, i] { chooseSubOption(i + 1); });
     }
