@@ -63,10 +63,15 @@ double equipmentSum(const CharacterState& state, const StatBlock& shield, Stat s
 StatSheet computeSheet(const CharacterState& state)
 {
     StatSheet sheet;
+    // A figure that later figures are computed from: kept as shown, i.e. written and read back.
     auto set = [&sheet](SheetLabel label, double value) {
         const double shown = displayed(value);
         sheet.figures[static_cast<std::size_t>(label)] = shown;
         return shown;
+    };
+    // A figure that is only shown: its text is the same either way, so the read-back is skipped.
+    auto show = [&sheet](SheetLabel label, double value) {
+        sheet.figures[static_cast<std::size_t>(label)] = finiteOrClamped(value);
     };
     // A row: equipment label, then total := base label + equipment label, as shown.
     auto row = [&](SheetLabel total, SheetLabel base, SheetLabel equipment, double baseValue, double equipmentValue) {
@@ -164,24 +169,24 @@ StatSheet computeSheet(const CharacterState& state)
         sheet.expectedAttack = roundRate(finiteOrClamped(g * (sheet.penetrationRate / 100 + 1)));
     }
 
-    set(SheetLabel::ExpectedAttack, sheet.expectedAttack);
-    set(SheetLabel::PenetrationRate, sheet.penetrationRate);
-    set(SheetLabel::AccuracyRate, sheet.accuracyRate);
-    set(SheetLabel::CritRate, sheet.critRate);
-    set(SheetLabel::CritDamage, sheet.critDamage + accessorySum(state, &AccessorySlot::critDamageBonus));
+    show(SheetLabel::ExpectedAttack, sheet.expectedAttack);
+    show(SheetLabel::PenetrationRate, sheet.penetrationRate);
+    show(SheetLabel::AccuracyRate, sheet.accuracyRate);
+    show(SheetLabel::CritRate, sheet.critRate);
+    show(SheetLabel::CritDamage, sheet.critDamage + accessorySum(state, &AccessorySlot::critDamageBonus));
 
     const double d = sheet.totalDefence;
     sheet.defenceRate = roundRate(rateFormula(94.90128, d - 0.48391, d + 3113.833));
-    set(SheetLabel::DefenceRate, sheet.defenceRate);
+    show(SheetLabel::DefenceRate, sheet.defenceRate);
 
     const double k = sheet.totalBlock;
     sheet.blockRate = roundRate(rateFormula(96.73944, k, k + 1556.326));
-    set(SheetLabel::BlockRate, sheet.blockRate + weapon.blockRateBonus);
+    show(SheetLabel::BlockRate, sheet.blockRate + weapon.blockRateBonus);
 
     const double e = sheet.totalEvasion;
     sheet.evasionRate = finiteOrClamped(roundRate(rateFormula(95.03105, e + 0.01363, e + 3121.923)) +
                                         state.stealthEvasionBonus + state.stanceEvasionBonus);
-    set(SheetLabel::EvasionRate, sheet.evasionRate + weapon.evasionRateBonus);
+    show(SheetLabel::EvasionRate, sheet.evasionRate + weapon.evasionRateBonus);
     return sheet;
 }
 
