@@ -200,23 +200,7 @@ QString sheetText(const StatSheet& sheet, SheetLabel label)
 
 void storeEngineFigures(CharacterState& state, const StatSheet& sheet)
 {
-    state.shieldTotals = sheet.shieldTotals;
-    state.totalAttack = sheet.totalAttack;
-    state.totalPenetration = sheet.totalPenetration;
-    state.totalAccuracy = sheet.totalAccuracy;
-    state.totalCritical = sheet.totalCritical;
-    state.totalDefence = sheet.totalDefence;
-    state.totalBlock = sheet.totalBlock;
-    state.totalEvasion = sheet.totalEvasion;
-    state.totalAdditionalDamage = sheet.totalAdditionalDamage;
-    state.penetrationRate = sheet.penetrationRate;
-    state.accuracyRate = sheet.accuracyRate;
-    state.critRate = sheet.critRate;
-    state.critDamage = sheet.critDamage;
-    state.defenceRate = sheet.defenceRate;
-    state.blockRate = sheet.blockRate;
-    state.evasionRate = sheet.evasionRate;
-    state.expectedAttack = sheet.expectedAttack;
+    static_cast<EngineFigures&>(state) = sheet;
 }
 
 } // namespace tessarin

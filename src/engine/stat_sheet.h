@@ -37,30 +37,13 @@ extern const std::array<const char*, kSheetLabelCount> kSheetLabelNames;
 
 // Everything one tick of the stat cycle produces: the figure of each label, the block row's stance
 // form, and the engine figures that are kept in the record.
-struct StatSheet {
+struct StatSheet : EngineFigures {
     std::array<double, kSheetLabelCount> figures{};
     // 발도: the block row reads "X - (B + X))" in its equipment label, its total 0, and the
     // separate closing bracket is hidden.
     bool blockStanceRow = false;
     double blockBasePlusEquipment = 0;
 
-    StatBlock shieldTotals;
-    double totalAttack = 0;
-    double totalPenetration = 0;
-    double totalAccuracy = 0;
-    double totalCritical = 0;
-    double totalDefence = 0;
-    double totalBlock = 0;
-    double totalEvasion = 0;
-    double totalAdditionalDamage = 0;
-    double penetrationRate = 0;
-    double accuracyRate = 0;
-    double critRate = 0;
-    double critDamage = 0;
-    double defenceRate = 0;
-    double blockRate = 0;
-    double evasionRate = 0;
-    double expectedAttack = 0;
 
     double figure(SheetLabel label) const { return figures[static_cast<std::size_t>(label)]; }
 };

@@ -129,8 +129,29 @@ struct ClassBase {
 
 inline const QString kNoClassText = QStringLiteral("직업");
 
+// The figures the stat cycle derives and keeps in the record; written by nothing else.
+struct EngineFigures {
+    StatBlock shieldTotals;
+    double totalAttack = 0;
+    double totalPenetration = 0;
+    double totalAccuracy = 0;
+    double totalCritical = 0;
+    double totalDefence = 0;
+    double totalBlock = 0;
+    double totalEvasion = 0;
+    double totalAdditionalDamage = 0;
+    double penetrationRate = 0;
+    double accuracyRate = 0;
+    double critRate = 0;
+    double critDamage = 0;
+    double defenceRate = 0;
+    double blockRate = 0;
+    double evasionRate = 0;
+    double expectedAttack = 0;
+};
+
 // The one record every window shares. Plain fields, no behaviour: the rules in engine/ change it.
-struct CharacterState {
+struct CharacterState : EngineFigures {
     // Soul-shield pieces
     OneBased<StatBlock, kPieceCount> pieceStats;
     OneBased<OneBased<bool, kPieceCount>, kBoardRows> pieceEquipped; // [row][piece]
@@ -172,25 +193,6 @@ struct CharacterState {
     double stanceCritDamageBonus = 0;
     double stealthEvasionBonus = 0;
     double stanceEvasionBonus = 0;
-
-    // Engine figures, written only by the stat cycle
-    StatBlock shieldTotals;
-    double totalAttack = 0;
-    double totalPenetration = 0;
-    double totalAccuracy = 0;
-    double totalCritical = 0;
-    double totalDefence = 0;
-    double totalBlock = 0;
-    double totalEvasion = 0;
-    double totalAdditionalDamage = 0;
-    double penetrationRate = 0;
-    double accuracyRate = 0;
-    double critRate = 0;
-    double critDamage = 0;
-    double defenceRate = 0;
-    double blockRate = 0;
-    double evasionRate = 0;
-    double expectedAttack = 0;
 
     // Values windows pass to each other
     float dragOriginX = 0;
