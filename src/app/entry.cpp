@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace tessarin {
 
@@ -33,6 +36,12 @@ QWidget* createMainWindow()
     useKoreanFont();
     auto* window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        const QPoint topLeft = screen->availableGeometry().topLeft();
+        window->move(std::max(frame.left(), topLeft.x()), std::max(frame.top(), topLeft.y()));
+    }
     window->show();
     return window;
 }
