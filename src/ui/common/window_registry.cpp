@@ -5,12 +5,19 @@ namespace tessarin {
 QWidget* WindowRegistry::find(const QString& name) const
 {
     const auto it = windows_.constFind(name);
-    return it == windows_.constEnd() ? nullptr : it.value().data();
+    QWidget* window = it == windows_.constEnd() ? nullptr : it.value().data();
+    // A closed window is gone for the user even while its deletion is still pending: a click handled
+    // in between must open a new window rather than refill the one that is about to disappear. Only
+    // the windows kept for the whole run are hidden without being closed.
+    if (window && window->isHidden() && !kept_.contains(name))
+        return nullptr;
+    return window;
 }
 
 void WindowRegistry::keep(QWidget* window)
 {
     windows_.insert(window->objectName(), window);
+    kept_.insert(window->objectName());
 }
 
 void WindowRegistry::close(const QString& name)
@@ -30,6 +37,7 @@ void WindowRegistry::closeAll(QWidget* mainWindow)
             window->deleteLater(); // hidden-only windows are not deleted by closing
     }
     windows_.clear();
+    kept_.clear();
     if (mainWindow)
         mainWindow->close();
 }

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -43,6 +44,7 @@ public:
 
 private:
     QHash<QString, QPointer<QWidget>> windows_;
+    QSet<QString> kept_;
 };
 
 } // namespace tessarin
