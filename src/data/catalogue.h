@@ -19,16 +19,16 @@ struct CatalogueSubOption {
 };
 
 struct CatalogueEntry {
-    int row;                  // 1 잃어버린 영린족 보패, 2 바다뱀 보패(최상급), 3 바다뱀 보패(영웅)
-    int piece;                // 1..8
+    int row;   // 1 잃어버린 영린족 보패, 2 바다뱀 보패(최상급), 3 바다뱀 보패(영웅)
+    int piece; // 1..8
     Stat mainStat;
-    const char* mainLabel;    // the stat name shown beside the main values (UTF-8)
+    const char* mainLabel;         // the stat name shown beside the main values (UTF-8)
     std::array<int, 3> mainValues; // largest first
     std::array<CatalogueSubOption, 3> subOptions;
     std::int16_t synthesisMax;
 
-    QString caption() const;  // e.g. "잃어버린 영린족 보패 2번"
-    QString picture() const;  // relative picture name, e.g. "image/lost-2.gif"
+    QString caption() const; // e.g. "잃어버린 영린족 보패 2번"
+    QString picture() const; // relative picture name, e.g. "image/lost-2.gif"
 };
 
 // The set group a board row counts into (row 4 is the free-entry row).

@@ -90,9 +90,9 @@ double textToNumber(QStringView text)
 
     bool anyDigit = false;
     bool point = false;
-    bool significant = false;      // a non-zero digit has been read
-    long long integerDigits = 0;   // significant digits before the point (saturating)
-    long long fractionZeros = 0;   // zeros right after the point before the first significant digit
+    bool significant = false;    // a non-zero digit has been read
+    long long integerDigits = 0; // significant digits before the point (saturating)
+    long long fractionZeros = 0; // zeros right after the point before the first significant digit
     for (pos = next(pos); pos < size; pos = next(pos + 1)) {
         const QChar c = text[pos];
         if (isDigit(c)) {

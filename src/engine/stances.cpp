@@ -24,12 +24,8 @@ bool toggleStance(CharacterState& state, Stance stance)
         state.critRateBonus += on ? 5 : -5;
         state.stanceEvasionBonus = on ? 20 : 0;
         break;
-    case Stance::Beongaebegi:
-        state.critRateBonus += on ? 10 : -10;
-        break;
-    case Stance::Imunjeongju:
-        state.critRateBonus = on ? 30 : 0;
-        break;
+    case Stance::Beongaebegi: state.critRateBonus += on ? 10 : -10; break;
+    case Stance::Imunjeongju: state.critRateBonus = on ? 30 : 0; break;
     case Stance::Eunsin:
         state.stanceCritDamageBonus = on ? 50 : 0;
         state.stealthEvasionBonus = on ? 50 : 0;
@@ -56,8 +52,7 @@ bool toggleStance(CharacterState& state, Stance stance)
             state.stanceEvasionBonus = state.stanceOn[Stance::Jamip] ? 25 : 0;
         break;
     case Stance::Bangyeok:
-    case Stance::Gwangpung:
-        break; // read by the stat cycle directly
+    case Stance::Gwangpung: break; // read by the stat cycle directly
     }
     return on;
 }

@@ -24,8 +24,7 @@ double rateFormula(double factor, double bracket, double denominator)
 
 namespace {
 
-template <typename Field>
-double accessorySum(const CharacterState& state, Field field)
+template <typename Field> double accessorySum(const CharacterState& state, Field field)
 {
     double sum = 0;
     for (const AccessorySlot& slot : state.accessories)
@@ -90,13 +89,12 @@ StatSheet computeSheet(const CharacterState& state)
 
     const double attackEquipment =
         state.weaponAttack + accessorySum(state, &AccessorySlot::attack) + weapon.attackBonus;
-    sheet.totalAttack = row(SheetLabel::AttackTotal, SheetLabel::AttackBase, SheetLabel::AttackEquipment, base.attack,
-                            attackEquipment);
+    sheet.totalAttack =
+        row(SheetLabel::AttackTotal, SheetLabel::AttackBase, SheetLabel::AttackEquipment, base.attack, attackEquipment);
 
-    sheet.totalPenetration =
-        row(SheetLabel::PenetrationTotal, SheetLabel::PenetrationBase, SheetLabel::PenetrationEquipment,
-            base.penetration,
-            equipmentSum(state, shield, Stat::Penetration, weapon.penetration, &AccessorySlot::penetration));
+    sheet.totalPenetration = row(
+        SheetLabel::PenetrationTotal, SheetLabel::PenetrationBase, SheetLabel::PenetrationEquipment, base.penetration,
+        equipmentSum(state, shield, Stat::Penetration, weapon.penetration, &AccessorySlot::penetration));
     sheet.totalAccuracy =
         row(SheetLabel::AccuracyTotal, SheetLabel::AccuracyBase, SheetLabel::AccuracyEquipment, base.accuracy,
             equipmentSum(state, shield, Stat::Accuracy, weapon.accuracy, &AccessorySlot::accuracy));

@@ -9,6 +9,7 @@
 namespace tessarin {
 
 // Every figure of the character sheet, by the label that shows it.
+// clang-format off
 enum class SheetLabel : int {
     // totals, base, equipment of the eight rows
     AttackTotal, AttackBase, AttackEquipment,                // Label44, Label23, Label25
@@ -30,6 +31,7 @@ enum class SheetLabel : int {
     EvasionRate,                                             // Label8
     Count
 };
+// clang-format on
 inline constexpr int kSheetLabelCount = static_cast<int>(SheetLabel::Count);
 
 // Object names of the labels, in SheetLabel order.
@@ -43,7 +45,6 @@ struct StatSheet : EngineFigures {
     // separate closing bracket is hidden.
     bool blockStanceRow = false;
     double blockBasePlusEquipment = 0;
-
 
     double figure(SheetLabel label) const { return figures[static_cast<std::size_t>(label)]; }
 };

@@ -11,8 +11,7 @@
 namespace tessarin {
 
 // Fixed-size array indexed the way the game counts: piece 1..8, accessory 1..5, board row 1..4.
-template <typename T, int N>
-struct OneBased {
+template <typename T, int N> struct OneBased {
     std::array<T, N> items{};
 
     T& operator[](int i)
@@ -34,8 +33,7 @@ struct OneBased {
 };
 
 // Fixed-size array indexed by a scoped enumeration whose members count from 0.
-template <typename E, typename T, int N>
-struct EnumArray {
+template <typename E, typename T, int N> struct EnumArray {
     std::array<T, N> items{};
 
     T& operator[](E e) { return items[static_cast<std::size_t>(e)]; }
@@ -177,7 +175,7 @@ struct CharacterState : EngineFigures {
     WeaponSlot weapon;
     bool weaponEquipped = false;
     std::array<bool, 8> gemFlags{}; // 삼각, 사각, 오각, 육각, then the shining four
-    std::int16_t gemStatKind = 0;    // 1 공격력, 2 방어력, 3 회피율, 4 추가 피해, 5 막기 확률
+    std::int16_t gemStatKind = 0;   // 1 공격력, 2 방어력, 3 회피율, 4 추가 피해, 5 막기 확률
 
     // Accessories
     OneBased<AccessorySlot, kAccessoryCount> accessories;

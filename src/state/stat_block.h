@@ -19,10 +19,7 @@ struct StatBlock {
     double evasion = 0;
     double maxLife = 0;
 
-    double& operator[](Stat s)
-    {
-        return const_cast<double&>(static_cast<const StatBlock&>(*this)[s]);
-    }
+    double& operator[](Stat s) { return const_cast<double&>(static_cast<const StatBlock&>(*this)[s]); }
     const double& operator[](Stat s) const
     {
         switch (s) {
@@ -39,12 +36,11 @@ struct StatBlock {
     bool operator==(const StatBlock&) const = default;
 };
 
-inline constexpr std::array<Stat, kStatCount> kAllStats = {Stat::Penetration, Stat::Accuracy, Stat::Critical,
-                                                           Stat::Defence,     Stat::Block,    Stat::Evasion,
-                                                           Stat::MaxLife};
+inline constexpr std::array<Stat, kStatCount> kAllStats = {
+    Stat::Penetration, Stat::Accuracy, Stat::Critical, Stat::Defence, Stat::Block, Stat::Evasion, Stat::MaxLife};
 
 // Korean stat names as the program shows them, in stat order.
-inline constexpr std::array<const char*, kStatCount> kStatNames = {"관통", "명중", "치명", "방어",
+inline constexpr std::array<const char*, kStatCount> kStatNames = {"관통", "명중", "치명",      "방어",
                                                                    "막기", "회피", "최대생명력"};
 
 } // namespace tessarin

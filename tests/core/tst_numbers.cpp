@@ -11,7 +11,7 @@ using namespace tessarin;
 class TestNumbers : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void textToNumber_data();
     void textToNumber();
     void textToNumberUnderAGermanLocale();
@@ -129,8 +129,8 @@ void TestNumbers::formatNumber()
 void TestNumbers::displayedMatchesTextRoundTrip_data()
 {
     QTest::addColumn<double>("value");
-    for (double v : {0.0, 1.0, -1.0, 60.0, 13336.0, 0.1 + 0.2, 1.0 / 3.0, 2796.0000000000005, 999999999999999.0,
-                     1e15, 1e15 + 1, 123456789.123456789, -3420.063717, 1e-5, 1.7976931348623157e308,
+    for (double v : {0.0, 1.0, -1.0, 60.0, 13336.0, 0.1 + 0.2, 1.0 / 3.0, 2796.0000000000005, 999999999999999.0, 1e15,
+                     1e15 + 1, 123456789.123456789, -3420.063717, 1e-5, 1.7976931348623157e308,
                      std::numeric_limits<double>::infinity(), std::numeric_limits<double>::denorm_min()})
         QTest::newRow(qPrintable(QString::number(v, 'g', 17))) << v;
 }

@@ -39,7 +39,7 @@ QString text(const StatSheet& sheet, SheetLabel label)
 class TestStatSheet : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void rates_data();
     void rates();
     void rows_data();
@@ -59,24 +59,25 @@ private slots:
 void TestStatSheet::rates_data()
 {
     QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QStringList>("expected"); // 기대공격력, 피해감소율, 명중률, 치명률, 치명타피해량, 방어율, 막기율, 회피율
+    QTest::addColumn<QStringList>(
+        "expected"); // 기대공격력, 피해감소율, 명중률, 치명률, 치명타피해량, 방어율, 막기율, 회피율
 
     QTest::newRow("nothing chosen") << Setup([](CharacterState&) {})
                                     << QStringList{"51", "0", "85", "0", "125.01", "-0.01", "0", "0"};
     QTest::newRow("검사") << withClass("검사")
-                        << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "9.18", "15.15", "0"};
+                          << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "9.18", "15.15", "0"};
     QTest::newRow("암살자") << withClass("암살자")
-                         << QStringList{"54.11", "0", "85.48", "17.45", "131.45", "9.18", "0", "4.99"};
+                            << QStringList{"54.11", "0", "85.48", "17.45", "131.45", "9.18", "0", "4.99"};
     QTest::newRow("암살자 은신") << withClass("암살자", {Stance::Eunsin})
-                            << QStringList{"58.58", "0", "85.48", "17.45", "181.45", "9.18", "0", "54.99"};
+                                 << QStringList{"58.58", "0", "85.48", "17.45", "181.45", "9.18", "0", "54.99"};
     QTest::newRow("검사 발도") << withClass("검사", {Stance::Baldo})
-                           << QStringList{"52.91", "0", "85.48", "11.61", "127.25", "9.18", "0", "20"};
+                               << QStringList{"52.91", "0", "85.48", "11.61", "127.25", "9.18", "0", "20"};
     QTest::newRow("검사 발도 번개베기") << withClass("검사", {Stance::Baldo, Stance::Beongaebegi})
-                                 << QStringList{"54.31", "0", "85.48", "21.61", "127.25", "9.18", "0", "20"};
+                                        << QStringList{"54.31", "0", "85.48", "21.61", "127.25", "9.18", "0", "20"};
     QTest::newRow("역사 광풍") << withClass("역사", {Stance::Gwangpung})
-                           << QStringList{"51.29", "0", "85.48", "0", "125.01", "50.18", "0", "0"};
+                               << QStringList{"51.29", "0", "85.48", "0", "125.01", "50.18", "0", "0"};
     QTest::newRow("권사 반격") << withClass("권사", {Stance::Bangyeok})
-                           << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "16.75", "0", "11.58"};
+                               << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "16.75", "0", "11.58"};
 }
 
 void TestStatSheet::rates()
@@ -99,8 +100,7 @@ void TestStatSheet::rows_data()
     QTest::addColumn<QStringList>("totals"); // rows 1..8 and additional damage
     QTest::addColumn<QStringList>("equipment");
 
-    QTest::newRow("start") << Setup([](CharacterState&) {})
-                           << QStringList{"60", "0", "0", "0", "0", "0", "0", "0", "0"}
+    QTest::newRow("start") << Setup([](CharacterState&) {}) << QStringList{"60", "0", "0", "0", "0", "0", "0", "0", "0"}
                            << QStringList{"0", "0", "0", "0", "0", "0", "0", "0"};
     QTest::newRow("역사 광풍: five times the defence")
         << withClass("역사", {Stance::Gwangpung}) << QStringList{"60", "0", "16", "0", "14153", "3495", "0", "0", "0"}
@@ -127,18 +127,20 @@ void TestStatSheet::rows_data()
         s.setEffect[SetGroup::SeaSerpent].accuracy = 50;
         s.setEffect[SetGroup::Free].block = -3;
     }) << QStringList{"187", "59", "100", "136", "1260", "34", "-3", "30", "25"}
-       << QStringList{"127", "59", "100", "136", "1260", "34", "-3", "30"};
-    QTest::newRow("반격 leaves accessories, gem and set effects single") << Setup([](CharacterState& s) {
-        changeClass(s, QStringLiteral("권사"));
-        toggleStance(s, Stance::Bangyeok);
-        s.weapon.defence = 10;         // doubled
-        s.pieceStats[4].defence = 100; // doubled
-        s.synthesis[4][4] = 5;         // doubled
-        s.accessories[2].defence = 7;  // single
-        s.weapon.defenceBonus = 40;    // single
-        s.setEffect[SetGroup::Free].defence = 3; // single
-    }) << QStringList{"60", "0", "16", "173", "12520", "948", "0", "433", "0"}
-       << QStringList{"0", "0", "0", "0", "0", "614", "0", "0"};
+                                                    << QStringList{"127", "59", "100", "136", "1260", "34", "-3", "30"};
+    QTest::newRow("반격 leaves accessories, gem and set effects single")
+        << Setup([](CharacterState& s) {
+               changeClass(s, QStringLiteral("권사"));
+               toggleStance(s, Stance::Bangyeok);
+               s.weapon.defence = 10;                   // doubled
+               s.pieceStats[4].defence = 100;           // doubled
+               s.synthesis[4][4] = 5;                   // doubled
+               s.accessories[2].defence = 7;            // single
+               s.weapon.defenceBonus = 40;              // single
+               s.setEffect[SetGroup::Free].defence = 3; // single
+           })
+        << QStringList{"60", "0", "16", "173", "12520", "948", "0", "433", "0"}
+        << QStringList{"0", "0", "0", "0", "0", "614", "0", "0"};
 }
 
 void TestStatSheet::rows()
@@ -150,16 +152,16 @@ void TestStatSheet::rows()
     setup(state);
     const StatSheet sheet = computeSheet(state);
     const QStringList shownTotals = {
-        text(sheet, SheetLabel::AttackTotal),  text(sheet, SheetLabel::PenetrationTotal),
-        text(sheet, SheetLabel::AccuracyTotal), text(sheet, SheetLabel::CriticalTotal),
-        text(sheet, SheetLabel::LifeTotal),    text(sheet, SheetLabel::DefenceTotal),
-        text(sheet, SheetLabel::BlockTotal),   text(sheet, SheetLabel::EvasionTotal),
+        text(sheet, SheetLabel::AttackTotal),     text(sheet, SheetLabel::PenetrationTotal),
+        text(sheet, SheetLabel::AccuracyTotal),   text(sheet, SheetLabel::CriticalTotal),
+        text(sheet, SheetLabel::LifeTotal),       text(sheet, SheetLabel::DefenceTotal),
+        text(sheet, SheetLabel::BlockTotal),      text(sheet, SheetLabel::EvasionTotal),
         text(sheet, SheetLabel::AdditionalDamage)};
     const QStringList shownEquipment = {
-        text(sheet, SheetLabel::AttackEquipment),  text(sheet, SheetLabel::PenetrationEquipment),
+        text(sheet, SheetLabel::AttackEquipment),   text(sheet, SheetLabel::PenetrationEquipment),
         text(sheet, SheetLabel::AccuracyEquipment), text(sheet, SheetLabel::CriticalEquipment),
-        text(sheet, SheetLabel::LifeEquipment),    text(sheet, SheetLabel::DefenceEquipment),
-        text(sheet, SheetLabel::BlockEquipment),   text(sheet, SheetLabel::EvasionEquipment)};
+        text(sheet, SheetLabel::LifeEquipment),     text(sheet, SheetLabel::DefenceEquipment),
+        text(sheet, SheetLabel::BlockEquipment),    text(sheet, SheetLabel::EvasionEquipment)};
     QCOMPARE(shownTotals, totals);
     QCOMPARE(shownEquipment, equipment);
 }
@@ -206,25 +208,25 @@ void TestStatSheet::accessoryCritDamageLeavesExpectedAttack()
 void TestStatSheet::stanceSequences_data()
 {
     QTest::addColumn<QString>("className");
-    QTest::addColumn<QList<int>>("clicks"); // stance buttons 1..4, in order
+    QTest::addColumn<QList<int>>("clicks");          // stance buttons 1..4, in order
     QTest::addColumn<QList<double>>("evasionBonus"); // after each click
     QTest::addColumn<QList<double>>("critBonus");
 
-    QTest::newRow("검사 발도, 번개베기, 발도 off") << QStringLiteral("검사") << QList<int>{1, 2, 1}
-                                           << QList<double>{20, 20, 0} << QList<double>{5, 15, 10};
+    QTest::newRow("검사 발도, 번개베기, 발도 off")
+        << QStringLiteral("검사") << QList<int>{1, 2, 1} << QList<double>{20, 20, 0} << QList<double>{5, 15, 10};
     QTest::newRow("암살자 잠입, 척추, 척추 off, 나무, 나무 off")
         << QStringLiteral("암살자") << QList<int>{2, 3, 3, 4, 4} << QList<double>{25, 30, 25, 99, 25}
         << QList<double>{0, 0, 0, 0, 0};
-    QTest::newRow("암살자 나무 off while 척추 on") << QStringLiteral("암살자") << QList<int>{3, 4, 4}
-                                             << QList<double>{30, 99, 30} << QList<double>{0, 0, 0};
-    QTest::newRow("암살자 척추 stays through 잠입") << QStringLiteral("암살자") << QList<int>{3, 2, 2}
-                                              << QList<double>{30, 30, 30} << QList<double>{0, 0, 0};
-    QTest::newRow("권사 이문정주 sets, not adds") << QStringLiteral("권사") << QList<int>{2, 2, 2}
-                                            << QList<double>{0, 0, 0} << QList<double>{30, 0, 30};
-    QTest::newRow("기공사 has no stance") << QStringLiteral("기공사") << QList<int>{1, 2, 3, 4}
-                                      << QList<double>{0, 0, 0, 0} << QList<double>{0, 0, 0, 0};
-    QTest::newRow("역사 second button has none") << QStringLiteral("역사") << QList<int>{2}
-                                            << QList<double>{0} << QList<double>{0};
+    QTest::newRow("암살자 나무 off while 척추 on")
+        << QStringLiteral("암살자") << QList<int>{3, 4, 4} << QList<double>{30, 99, 30} << QList<double>{0, 0, 0};
+    QTest::newRow("암살자 척추 stays through 잠입")
+        << QStringLiteral("암살자") << QList<int>{3, 2, 2} << QList<double>{30, 30, 30} << QList<double>{0, 0, 0};
+    QTest::newRow("권사 이문정주 sets, not adds")
+        << QStringLiteral("권사") << QList<int>{2, 2, 2} << QList<double>{0, 0, 0} << QList<double>{30, 0, 30};
+    QTest::newRow("기공사 has no stance")
+        << QStringLiteral("기공사") << QList<int>{1, 2, 3, 4} << QList<double>{0, 0, 0, 0} << QList<double>{0, 0, 0, 0};
+    QTest::newRow("역사 second button has none")
+        << QStringLiteral("역사") << QList<int>{2} << QList<double>{0} << QList<double>{0};
 }
 
 void TestStatSheet::stanceSequences()
@@ -289,9 +291,9 @@ void TestStatSheet::unknownClassKeepsBaseValues()
     state.weaponEquipped = true;
     const ClassChange change = changeClass(state, QStringLiteral("궁사"));
     QVERIFY(!change.knownClass);
-    QCOMPARE(state.classBase.evasion, 433.0);     // step 2 skipped
-    QCOMPARE(state.critRateBonus, 0.0);           // step 1 done
-    QVERIFY(!state.weaponEquipped);               // step 3 done
+    QCOMPARE(state.classBase.evasion, 433.0); // step 2 skipped
+    QCOMPARE(state.critRateBonus, 0.0);       // step 1 done
+    QVERIFY(!state.weaponEquipped);           // step 3 done
 }
 
 void TestStatSheet::zeroDenominatorShowsZero()

@@ -32,7 +32,7 @@ QStringList texts(QWidget* window, const QStringList& names)
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void startFigures();
     void layoutAndNames();
     void dragByTitleStrip();
@@ -56,8 +56,7 @@ void TestMainWindow::startFigures()
     MainWindowFixture f;
     QCOMPARE(f.window->objectName(), QStringLiteral("Form1"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tessarin 수치 계산기"));
-    QTRY_COMPARE(texts(f.window, kRates),
-                 (QStringList{"51", "0", "85", "0", "125.01", "-0.01", "0", "0"}));
+    QTRY_COMPARE(texts(f.window, kRates), (QStringList{"51", "0", "85", "0", "125.01", "-0.01", "0", "0"}));
     QCOMPARE(texts(f.window, kTotals), (QStringList{"60", "0", "0", "0", "0", "0", "0", "0", "0"}));
     QCOMPARE(labelText(f.window, "Label59"), QStringLiteral("Tessarin 1.0.0"));
     QCOMPARE(control<QComboBox>(f.window, "Combo1")->currentText(), QStringLiteral("직업"));
@@ -145,26 +144,26 @@ void TestMainWindow::classFigures_data()
     QTest::addColumn<QStringList>("totals");
 
     QTest::newRow("검사") << QStringLiteral("검사") << QList<int>{}
-                        << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "9.18", "15.15", "0"}
-                        << QStringList{"60", "0", "16", "173", "13336", "334", "289", "0", "0"};
+                          << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "9.18", "15.15", "0"}
+                          << QStringList{"60", "0", "16", "173", "13336", "334", "289", "0", "0"};
     QTest::newRow("암살자") << QStringLiteral("암살자") << QList<int>{}
-                         << QStringList{"54.11", "0", "85.48", "17.45", "131.45", "9.18", "0", "4.99"}
-                         << QStringList{"60", "0", "16", "519", "10978", "334", "0", "173", "0"};
-    QTest::newRow("암살자 은신") << QStringLiteral("암살자") << QList<int>{1}
-                            << QStringList{"58.58", "0", "85.48", "17.45", "181.45", "9.18", "0", "54.99"}
+                            << QStringList{"54.11", "0", "85.48", "17.45", "131.45", "9.18", "0", "4.99"}
                             << QStringList{"60", "0", "16", "519", "10978", "334", "0", "173", "0"};
+    QTest::newRow("암살자 은신") << QStringLiteral("암살자") << QList<int>{1}
+                                 << QStringList{"58.58", "0", "85.48", "17.45", "181.45", "9.18", "0", "54.99"}
+                                 << QStringList{"60", "0", "16", "519", "10978", "334", "0", "173", "0"};
     QTest::newRow("검사 발도") << QStringLiteral("검사") << QList<int>{1}
-                           << QStringList{"52.91", "0", "85.48", "11.61", "127.25", "9.18", "0", "20"}
-                           << QStringList{"60", "0", "16", "173", "13336", "334", "0", "0", "0"};
+                               << QStringList{"52.91", "0", "85.48", "11.61", "127.25", "9.18", "0", "20"}
+                               << QStringList{"60", "0", "16", "173", "13336", "334", "0", "0", "0"};
     QTest::newRow("검사 발도 번개베기") << QStringLiteral("검사") << QList<int>{1, 2}
-                                 << QStringList{"54.31", "0", "85.48", "21.61", "127.25", "9.18", "0", "20"}
-                                 << QStringList{"60", "0", "16", "173", "13336", "334", "0", "0", "0"};
+                                        << QStringList{"54.31", "0", "85.48", "21.61", "127.25", "9.18", "0", "20"}
+                                        << QStringList{"60", "0", "16", "173", "13336", "334", "0", "0", "0"};
     QTest::newRow("역사 광풍") << QStringLiteral("역사") << QList<int>{1}
-                           << QStringList{"51.29", "0", "85.48", "0", "125.01", "50.18", "0", "0"}
-                           << QStringList{"60", "0", "16", "0", "14153", "3495", "0", "0", "0"};
+                               << QStringList{"51.29", "0", "85.48", "0", "125.01", "50.18", "0", "0"}
+                               << QStringList{"60", "0", "16", "0", "14153", "3495", "0", "0", "0"};
     QTest::newRow("권사 반격") << QStringLiteral("권사") << QList<int>{1}
-                           << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "16.75", "0", "11.58"}
-                           << QStringList{"60", "0", "16", "173", "12520", "668", "0", "433", "0"};
+                               << QStringList{"52.22", "0", "85.48", "6.61", "127.25", "16.75", "0", "11.58"}
+                               << QStringList{"60", "0", "16", "173", "12520", "668", "0", "433", "0"};
 }
 
 void TestMainWindow::classFigures()
@@ -189,7 +188,8 @@ void TestMainWindow::classSetsUpStanceButtons_data()
     QTest::newRow("권사") << QStringLiteral("권사") << QStringList{"image/반격.jpg", "image/이문정주.jpg", "", ""};
     QTest::newRow("역사") << QStringLiteral("역사") << QStringList{"image/광풍.jpg", "", "", ""};
     QTest::newRow("암살자") << QStringLiteral("암살자")
-                         << QStringList{"image/은신.jpg", "image/잠입.jpg", "image/척추찌르기.jpg", "image/나무토막.jpg"};
+                            << QStringList{"image/은신.jpg", "image/잠입.jpg", "image/척추찌르기.jpg",
+                                           "image/나무토막.jpg"};
     QTest::newRow("기공사") << QStringLiteral("기공사") << QStringList{"", "", "", ""};
     QTest::newRow("소환사") << QStringLiteral("소환사") << QStringList{"", "", "", ""};
 }
@@ -295,7 +295,7 @@ void TestMainWindow::setEffects_data()
     QTest::addColumn<int>("lost");
     QTest::addColumn<int>("seaSerpent");
     QTest::addColumn<int>("free");
-    QTest::addColumn<QStringList>("equipment"); // 관통, 명중, 막기, 회피
+    QTest::addColumn<QStringList>("equipment");  // 관통, 명중, 막기, 회피
     QTest::addColumn<QStringList>("indicators"); // Image10, Image11, Image12
 
     const QString grey; // the built-in tiles carry no file name
@@ -307,10 +307,12 @@ void TestMainWindow::setEffects_data()
                                        << QStringList{"image/set30.gif", "image/set50.gif", "image/set80.gif"};
     QTest::newRow("four and four") << 4 << 4 << 0 << QStringList{"0", "89", "0", "0"}
                                    << QStringList{"image/set30.gif", "image/set5.gif", grey};
-    QTest::newRow("three lost, five sea serpent") << 3 << 5 << 0 << QStringList{"0", "89", "0", "152"}
-                                                  << QStringList{"image/set30.gif", "image/set50.gif", "image/set8.gif"};
-    QTest::newRow("eight lost, three sea serpent") << 8 << 3 << 0 << QStringList{"167", "89", "71", "119"}
-                                                   << QStringList{"image/set30.gif", "image/set50.gif", "image/set80.gif"};
+    QTest::newRow("three lost, five sea serpent")
+        << 3 << 5 << 0 << QStringList{"0", "89", "0", "152"}
+        << QStringList{"image/set30.gif", "image/set50.gif", "image/set8.gif"};
+    QTest::newRow("eight lost, three sea serpent")
+        << 8 << 3 << 0 << QStringList{"167", "89", "71", "119"}
+        << QStringList{"image/set30.gif", "image/set50.gif", "image/set80.gif"};
     QTest::newRow("two lost") << 2 << 0 << 0 << QStringList{"0", "0", "0", "0"}
                               << QStringList{"image/set3.gif", grey, grey};
     QTest::newRow("eight free") << 0 << 0 << 8 << QStringList{"6", "13", "-2", "65534"}
@@ -342,9 +344,9 @@ void TestMainWindow::setEffects()
     equipOneByOne(state.seaSerpentSetCount, seaSerpent);
     equipOneByOne(state.freeSetCount, free);
     QTRY_COMPARE(texts(f.window, {"Label37", "Label38", "Label13", "Label43"}), equipment);
-    QTRY_COMPARE((QStringList{pictureOf(f.window, "Image10"), pictureOf(f.window, "Image11"),
-                              pictureOf(f.window, "Image12")}),
-                 indicators);
+    QTRY_COMPARE(
+        (QStringList{pictureOf(f.window, "Image10"), pictureOf(f.window, "Image11"), pictureOf(f.window, "Image12")}),
+        indicators);
 }
 
 void TestMainWindow::indicatorsFollowRemoval()

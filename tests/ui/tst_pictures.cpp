@@ -17,7 +17,7 @@ using namespace tessarin;
 class TestPictures : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyPictureIsThere_data();
     void everyPictureIsThere();
     void piecesAreSegmentsOnTransparency();
@@ -37,7 +37,8 @@ void TestPictures::everyPictureIsThere_data()
                 names << QString::fromUtf8(button->picture);
         // The weapon pictures of the class: four dungeons, two supply-base sources, free entry.
         for (const char* suffix : {"41", "42", "43", "44", "P123", "P", "g"})
-            names << QStringLiteral("image/%1-%2.jpg").arg(QString::fromUtf8(info.weaponStem), QString::fromLatin1(suffix));
+            names << QStringLiteral("image/%1-%2.jpg")
+                         .arg(QString::fromUtf8(info.weaponStem), QString::fromLatin1(suffix));
     }
     for (int row = 1; row <= kCatalogueRows; ++row)
         for (int piece = 1; piece <= kPieceCount; ++piece)
@@ -75,8 +76,8 @@ void TestPictures::piecesAreSegmentsOnTransparency()
     const QDir folder(pictureFolder());
     QImage first;
     for (int piece = 1; piece <= kPieceCount; ++piece) {
-        const QImage image = QImage(folder.filePath(QStringLiteral("lost-%1.gif").arg(piece)))
-                                 .convertToFormat(QImage::Format_ARGB32);
+        const QImage image =
+            QImage(folder.filePath(QStringLiteral("lost-%1.gif").arg(piece))).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!image.isNull());
         if (first.isNull())
             first = image;

@@ -161,7 +161,7 @@ void equip(MainWindowFixture& f, int row, int piece, int mainIndex, int subOptio
 class TestSoulShieldBoard : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void equipOnePiece_data();
     void equipOnePiece();
     void otherRowAtPosition_data();
@@ -237,12 +237,12 @@ void TestSoulShieldBoard::otherRowAtPosition_data()
     const QStringList top7 = sheetWith({{"관통", "7"}, {"명중", "65"}, {"막기", "154"}});
     const QStringList hero4 = sheetWith({{"관통", "7"}, {"방어", "156"}, {"막기", "67"}});
     QTest::newRow("최상급 → 영웅 확인") << 2 << 3 << 7 << Leave::Confirm << top7
-                                   << sheetWith({{"방어", "62"}, {"막기", "154"}}) << 0 << 1;
+                                        << sheetWith({{"방어", "62"}, {"막기", "154"}}) << 0 << 1;
     QTest::newRow("영웅 → 최상급 확인") << 3 << 2 << 4 << Leave::Confirm << hero4
-                                   << sheetWith({{"최대생명력", "440"}, {"방어", "111"}}) << 0 << 1;
+                                        << sheetWith({{"최대생명력", "440"}, {"방어", "111"}}) << 0 << 1;
     QTest::newRow("영린 → 최상급 확인") << 1 << 2 << 5 << Leave::Confirm
-                                   << sheetWith({{"관통", "7"}, {"명중", "51"}, {"치명", "122"}})
-                                   << sheetWith({{"방어", "48"}, {"회피", "120"}}) << 0 << 1;
+                                        << sheetWith({{"관통", "7"}, {"명중", "51"}, {"치명", "122"}})
+                                        << sheetWith({{"방어", "48"}, {"회피", "120"}}) << 0 << 1;
     QTest::newRow("최상급 → 영웅 취소") << 2 << 3 << 7 << Leave::Cancel << top7 << top7 << 0 << 1;
     QTest::newRow("최상급 → 영웅 닫기") << 2 << 3 << 7 << Leave::CloseBox << top7 << top7 << 0 << 1;
     QTest::newRow("영웅 → 영린 닫기") << 3 << 1 << 4 << Leave::CloseBox << hero4 << hero4 << 0 << 1;
@@ -303,19 +303,28 @@ void TestSoulShieldBoard::setEffectsFromBoard_data()
     QTest::addColumn<QStringList>("indicators");
 
     // Every piece with its smallest main value and the smaller value of sub-option 1.
-    QTest::newRow("eight 영린")
-        << QList<QPoint>{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}}
-        << sheetWith({{"관통", "167"}, {"명중", "350"}, {"치명", "271"}, {"최대생명력", "720"}, {"방어", "42"},
-                      {"막기", "259"}, {"회피", "197"}})
-        << QStringList{"image/set30.gif", "image/set50.gif", "image/set80.gif"};
+    QTest::newRow("eight 영린") << QList<QPoint>{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}}
+                                << sheetWith({{"관통", "167"},
+                                              {"명중", "350"},
+                                              {"치명", "271"},
+                                              {"최대생명력", "720"},
+                                              {"방어", "42"},
+                                              {"막기", "259"},
+                                              {"회피", "197"}})
+                                << QStringList{"image/set30.gif", "image/set50.gif", "image/set80.gif"};
     QTest::newRow("four 영린, four 바다뱀 of both grades")
         << QList<QPoint>{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 5}, {2, 6}, {3, 7}, {3, 8}}
         << sheetWith({{"명중", "353"}, {"치명", "132"}, {"최대생명력", "1750"}, {"막기", "369"}, {"회피", "177"}})
         << QStringList{"image/set30.gif", "image/set5.gif", QString()};
     QTest::newRow("four 최상급, four 영웅")
         << QList<QPoint>{{2, 1}, {2, 2}, {2, 3}, {2, 4}, {3, 5}, {3, 6}, {3, 7}, {3, 8}}
-        << sheetWith({{"관통", "213"}, {"명중", "340"}, {"치명", "132"}, {"최대생명력", "1230"}, {"방어", "91"},
-                      {"막기", "496"}, {"회피", "359"}})
+        << sheetWith({{"관통", "213"},
+                      {"명중", "340"},
+                      {"치명", "132"},
+                      {"최대생명력", "1230"},
+                      {"방어", "91"},
+                      {"막기", "496"},
+                      {"회피", "359"}})
         << QStringList{"image/set30.gif", "image/set50.gif", "image/set80.gif"};
 }
 
@@ -342,20 +351,25 @@ void TestSoulShieldBoard::removePiece_data()
     QTest::addColumn<int>("seaSerpentCount");
 
     QTest::newRow("영린 8번 with 최대생명력") << QList<QPoint>{{1, 8}} << QPoint(1, 8) << sheetWith({})
-                                        << QStringList{"image/set3.gif", QString(), QString()} << 0 << 0;
-    QTest::newRow("second of three 영린")
-        << QList<QPoint>{{1, 1}, {1, 2}, {1, 3}} << QPoint(1, 2)
-        << sheetWith({{"명중", "98"}, {"막기", "108"}, {"회피", "86"}})
-        << QStringList{"image/set3.gif", "image/set5.gif", QString()} << 2 << 0;
+                                              << QStringList{"image/set3.gif", QString(), QString()} << 0 << 0;
+    QTest::newRow("second of three 영린") << QList<QPoint>{{1, 1}, {1, 2}, {1, 3}} << QPoint(1, 2)
+                                          << sheetWith({{"명중", "98"}, {"막기", "108"}, {"회피", "86"}})
+                                          << QStringList{"image/set3.gif", "image/set5.gif", QString()} << 2 << 0;
     QTest::newRow("영웅 of three 바다뱀")
         << QList<QPoint>{{2, 1}, {3, 2}, {2, 3}} << QPoint(3, 2)
         << sheetWith({{"명중", "115"}, {"치명", "49"}, {"최대생명력", "540"}, {"회피", "126"}})
         << QStringList{"image/set3.gif", "image/set5.gif", QString()} << 0 << 2;
-    QTest::newRow("eight 영린 to seven")
-        << QList<QPoint>{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}} << QPoint(1, 4)
-        << sheetWith({{"명중", "263"}, {"치명", "432"}, {"최대생명력", "1600"}, {"방어", "55"}, {"막기", "108"},
-                      {"회피", "309"}})
-        << QStringList{"image/set30.gif", "image/set50.gif", "image/set8.gif"} << 7 << 0;
+    QTest::newRow("eight 영린 to seven") << QList<QPoint>{{1, 1}, {1, 2}, {1, 3}, {1, 4},
+                                                          {1, 5}, {1, 6}, {1, 7}, {1, 8}}
+                                         << QPoint(1, 4)
+                                         << sheetWith({{"명중", "263"},
+                                                       {"치명", "432"},
+                                                       {"최대생명력", "1600"},
+                                                       {"방어", "55"},
+                                                       {"막기", "108"},
+                                                       {"회피", "309"}})
+                                         << QStringList{"image/set30.gif", "image/set50.gif", "image/set8.gif"} << 7
+                                         << 0;
 }
 
 void TestSoulShieldBoard::removePiece()
@@ -462,12 +476,30 @@ void TestSoulShieldBoard::synthesisMaximum_data()
         int synthesisMax;
     };
     const Piece table[3][8] = {
-        {{"명중", "98", 77}, {"최대생명력", "1030", 81}, {"막기", "108", 85}, {"회피", "122", 88},
-         {"치명", "122", 96}, {"명중", "126", 99}, {"치명", "131", 103}, {"치명", "136", 107}},
-        {{"명중", "115", 82}, {"명중", "121", 86}, {"회피", "126", 90}, {"방어", "131", 94},
-         {"회피", "142", 102}, {"최대생명력", "1480", 106}, {"막기", "154", 110}, {"치명", "159", 114}},
-        {{"명중", "137", 98}, {"명중", "143", 102}, {"회피", "150", 107}, {"방어", "156", 112},
-         {"회피", "170", 121}, {"최대생명력", "1760", 126}, {"막기", "182", 130}, {"치명", "189", 135}},
+        {{"명중", "98", 77},
+         {"최대생명력", "1030", 81},
+         {"막기", "108", 85},
+         {"회피", "122", 88},
+         {"치명", "122", 96},
+         {"명중", "126", 99},
+         {"치명", "131", 103},
+         {"치명", "136", 107}},
+        {{"명중", "115", 82},
+         {"명중", "121", 86},
+         {"회피", "126", 90},
+         {"방어", "131", 94},
+         {"회피", "142", 102},
+         {"최대생명력", "1480", 106},
+         {"막기", "154", 110},
+         {"치명", "159", 114}},
+        {{"명중", "137", 98},
+         {"명중", "143", 102},
+         {"회피", "150", 107},
+         {"방어", "156", 112},
+         {"회피", "170", 121},
+         {"최대생명력", "1760", 126},
+         {"막기", "182", 130},
+         {"치명", "189", 135}},
     };
     for (int row = 1; row <= 3; ++row) {
         for (int piece = 1; piece <= 8; ++piece) {
@@ -500,16 +532,18 @@ void TestSoulShieldBoard::boardFillsEditor_data()
     QTest::addColumn<QList<QStringList>>("values"); // List1 .. List4
     QTest::addColumn<QStringList>("names");         // Label33 .. Label36
 
-    QTest::newRow("영린 6번 reads 명증")
-        << 1 << 6 << QStringLiteral("잃어버린 영린족 보패 6번")
-        << QList<QStringList>{{"126", "107", "88"}, {"53", "42"}, {"53", "42"}, {"53", "42"}}
-        << QStringList{"명증", "방어", "치명", "회피"};
+    QTest::newRow("영린 6번 reads 명증") << 1 << 6 << QStringLiteral("잃어버린 영린족 보패 6번")
+                                         << QList<QStringList>{{"126", "107", "88"},
+                                                               {"53", "42"},
+                                                               {"53", "42"},
+                                                               {"53", "42"}}
+                                         << QStringList{"명증", "방어", "치명", "회피"};
     QTest::newRow("최상급 3번") << 2 << 3 << QStringLiteral("바다뱀 보패(최상급) 3번")
-                             << QList<QStringList>{{"126", "107", "88"}, {"54", "43"}, {"54", "43"}, {"540", "430"}}
-                             << QStringList{"회피", "막기", "명중", "최대생명력"};
+                                << QList<QStringList>{{"126", "107", "88"}, {"54", "43"}, {"54", "43"}, {"540", "430"}}
+                                << QStringList{"회피", "막기", "명중", "최대생명력"};
     QTest::newRow("영웅 7번") << 3 << 7 << QStringLiteral("바다뱀 보패(영웅) 7번")
-                            << QList<QStringList>{{"182", "154", "127"}, {"78", "62"}, {"78", "62"}, {"78", "62"}}
-                            << QStringList{"막기", "명중", "방어", "치명"};
+                              << QList<QStringList>{{"182", "154", "127"}, {"78", "62"}, {"78", "62"}, {"78", "62"}}
+                              << QStringList{"막기", "명중", "방어", "치명"};
 }
 
 void TestSoulShieldBoard::boardFillsEditor()

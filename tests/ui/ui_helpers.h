@@ -13,8 +13,7 @@
 namespace tessarin::testing {
 
 // A control of a window by its object name; fails the test when it is missing.
-template <typename T = QWidget>
-T* control(QWidget* window, const QString& name)
+template <typename T = QWidget> T* control(QWidget* window, const QString& name)
 {
     auto* found = window->objectName() == name ? qobject_cast<T*>(window) : window->findChild<T*>(name);
     if (!found)

@@ -24,7 +24,8 @@ void HotLabel::mouseMoveEvent(QMouseEvent* event)
 
 void HotLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressedInside_ = false;
     event->accept();
     if (click)

@@ -28,7 +28,8 @@ QPixmap readPicture(const QString& relativeName, QSize placeholderSize, qreal dp
         static QSet<QString> warned;
         if (!warned.contains(relativeName)) {
             warned.insert(relativeName);
-            qWarning("그림 파일을 읽을 수 없습니다: %s (%s)", qPrintable(relativeName), qPrintable(reader.errorString()));
+            qWarning("그림 파일을 읽을 수 없습니다: %s (%s)", qPrintable(relativeName),
+                     qPrintable(reader.errorString()));
         }
         return art::missingPicturePixmap(placeholderSize, dpr);
     }

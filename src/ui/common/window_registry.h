@@ -12,13 +12,12 @@ namespace tessarin {
 // when closed), and brought forward when it is. Windows that are only hidden between uses are
 // kept for the whole run.
 class WindowRegistry {
-public:
+  public:
     // The open window of that name, or nullptr.
     QWidget* find(const QString& name) const;
 
     // Shows the window of that name, creating it with `create` when it is not open.
-    template <typename Window, typename Create>
-    Window* show(const QString& name, Create create)
+    template <typename Window, typename Create> Window* show(const QString& name, Create create)
     {
         auto* window = qobject_cast<Window*>(find(name));
         if (!window) {
@@ -42,7 +41,7 @@ public:
     // Closes every window of the program, the main window last.
     void closeAll(QWidget* mainWindow);
 
-private:
+  private:
     QHash<QString, QPointer<QWidget>> windows_;
     QSet<QString> kept_;
 };

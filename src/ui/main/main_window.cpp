@@ -48,7 +48,7 @@ struct RateLayout {
     const char* caption;
     QRect captionRect; // twips
     const char* value;
-    QPoint valuePos;   // twips
+    QPoint valuePos; // twips
     int valueWidth;
     int height;
     QPoint percentPos; // twips; (0, 0): no "%" label
@@ -166,7 +166,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
         auto* indicator = makeHotLabel(this, nullptr, {3600 + 480 * i, 4995, 345, 345});
         indicator->setObjectName(QStringLiteral("Image%1").arg(10 + i));
         indicator->setScaledContents(true);
-        indicator->setPixmap(art::indicatorPlaceholderPixmap(i == 0 ? 3 : i == 1 ? 5 : 8, indicator->width(),
+        constexpr std::array<int, 3> tiers = {3, 5, 8};
+        indicator->setPixmap(art::indicatorPlaceholderPixmap(tiers[static_cast<std::size_t>(i)], indicator->width(),
                                                              devicePixelRatioF()));
         indicators_[static_cast<std::size_t>(i)] = indicator;
     }
@@ -200,7 +201,8 @@ void MainWindow::buildStatSheet()
         const bool attack = row.top == 7245;
         makeLabel(this, row.total, {2280, row.top, 495, 255}, attack ? QStringLiteral("60") : QStringLiteral("0"));
         makeLabel(this, nullptr, {2760, row.top, 135, 255}, QStringLiteral("("));
-        auto* base = makeLabel(this, row.base, {2640, row.top, 615, 255}, attack ? QStringLiteral("60") : QStringLiteral("0"));
+        auto* base =
+            makeLabel(this, row.base, {2640, row.top, 615, 255}, attack ? QStringLiteral("60") : QStringLiteral("0"));
         base->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         makeLabel(this, nullptr, {3315, row.top, 165, 195}, QStringLiteral("+"));
         makeLabel(this, row.equipment, {3480, row.top, row.equipmentWidth, 285}, QStringLiteral("0"));
@@ -208,8 +210,8 @@ void MainWindow::buildStatSheet()
     }
     for (const RateLayout& rate : kRates) {
         auto* caption = new WrappingLabel(QString::fromUtf8(rate.caption), this);
-        caption->setGeometry(twipsRect(rate.captionRect.x(), rate.captionRect.y(), rate.captionRect.width(),
-                                       rate.captionRect.height()));
+        caption->setGeometry(
+            twipsRect(rate.captionRect.x(), rate.captionRect.y(), rate.captionRect.width(), rate.captionRect.height()));
         caption->setAlignment(Qt::AlignCenter);
         caption->setStyleSheet(QStringLiteral("color: #d9c9a3; background: transparent;"));
         if (rate.captionRect.height() > 255) {
@@ -231,7 +233,8 @@ void MainWindow::buildBoard()
     const int size = twipsToPixels(770);
     for (int row = 1; row <= kBoardRows; ++row) {
         for (int piece = 1; piece <= kPieceCount; ++piece) {
-            const BoardButtonLayout& at = kBoard[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(piece - 1)];
+            const BoardButtonLayout& at =
+                kBoard[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(piece - 1)];
             auto* button = new QPushButton(this);
             button->setObjectName(QStringLiteral("Command%1").arg(at.number));
             button->setGeometry(twipsRect(at.left, kBoardRowTops[static_cast<std::size_t>(row - 1)], 770, 770));
@@ -239,13 +242,13 @@ void MainWindow::buildBoard()
             button->setIconSize(QSize(size - 4, size - 4));
             button->setFocusPolicy(Qt::NoFocus);
             button->setCursor(Qt::PointingHandCursor);
-            button->setProperty("boardRow", row);
-            button->setProperty("boardPiece", piece);
             const QString face = piece <= 2 ? QStringLiteral("white") : QStringLiteral("palette(button)");
-            button->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid #3b3323; border-radius: 3px; padding: 0; }"
-                                                 "QPushButton:hover { border: 1px solid #f0d68a; }"
-                                                 "QPushButton:pressed { border: 2px solid #f0d68a; }")
-                                      .arg(face));
+            button->setStyleSheet(
+                QStringLiteral(
+                    "QPushButton { background: %1; border: 1px solid #3b3323; border-radius: 3px; padding: 0; }"
+                    "QPushButton:hover { border: 1px solid #f0d68a; }"
+                    "QPushButton:pressed { border: 2px solid #f0d68a; }")
+                    .arg(face));
             board_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(piece - 1)] = button;
         }
     }
@@ -260,8 +263,9 @@ void MainWindow::buildStances()
         button->setGeometry(twipsRect(left, 5950, 770, 770));
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(QStringLiteral("QPushButton { background: #1d1a14; border: 1px solid #6b5a33; border-radius: 4px; padding: 0; }"
-                                             "QPushButton:hover { border: 1px solid #f0d68a; }"));
+        button->setStyleSheet(QStringLiteral(
+            "QPushButton { background: #1d1a14; border: 1px solid #6b5a33; border-radius: 4px; padding: 0; }"
+            "QPushButton:hover { border: 1px solid #f0d68a; }"));
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] { onStanceClicked(i + 1); });
         auto* label = makeLabel(this, nullptr, {left, 6720, 770, 255}, QStringLiteral("off"));
@@ -336,7 +340,8 @@ void MainWindow::onClassPicked(int index)
 void MainWindow::onStanceClicked(int button)
 {
     if (const std::optional<bool> on = clickStanceButton(state_, button))
-        stanceLabels_[static_cast<std::size_t>(button - 1)]->setText(*on ? QStringLiteral("on") : QStringLiteral("off"));
+        stanceLabels_[static_cast<std::size_t>(button - 1)]->setText(*on ? QStringLiteral("on")
+                                                                         : QStringLiteral("off"));
 }
 
 void MainWindow::onStripPressed(QPointF position)

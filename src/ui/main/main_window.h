@@ -25,7 +25,7 @@ class HotLabel;
 class MainWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -41,10 +41,10 @@ public:
     // One tick of the stat cycle: recompute the sheet and rewrite the labels whose figure changed.
     void statCycle();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void buildStatSheet();
     void buildBoard();
     void buildStances();

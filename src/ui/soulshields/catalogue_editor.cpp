@@ -28,8 +28,7 @@ double listValue(const QListWidget* list)
     return item && item->isSelected() ? textToNumber(item->text()) : 0;
 }
 
-template <typename W>
-W* place(W* widget, const char* name, int left, int top, int width, int height)
+template <typename W> W* place(W* widget, const char* name, int left, int top, int width, int height)
 {
     if (name)
         widget->setObjectName(QString::fromLatin1(name));
@@ -39,8 +38,7 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
 
 } // namespace
 
-CatalogueEditor::CatalogueEditor(MainWindow& mainWindow)
-    : QWidget(&mainWindow, Qt::Window), mainWindow_(mainWindow)
+CatalogueEditor::CatalogueEditor(MainWindow& mainWindow) : QWidget(&mainWindow, Qt::Window), mainWindow_(mainWindow)
 {
     setWindowTitle(QStringLiteral("잃어버린 영린족 보패 1번"));
     setFixedSize(twipsToPixels(3480), twipsToPixels(4125));
@@ -64,8 +62,8 @@ CatalogueEditor::CatalogueEditor(MainWindow& mainWindow)
         const int top = 360 + 480 * i;
         subOptions_[index] = place(new QRadioButton(subFrame), optionNames[index], 120, top, 255, i == 0 ? 195 : 255);
         group->addButton(subOptions_[index], i + 1);
-        subLabels_[index] = place(new WrappingLabel(QString::fromUtf8(labelTexts[index]), subFrame),
-                                  labelNames[index], 480, top, 615, 375);
+        subLabels_[index] = place(new WrappingLabel(QString::fromUtf8(labelTexts[index]), subFrame), labelNames[index],
+                                  480, top, 615, 375);
         subValues_[index] = place(new QListWidget(subFrame), listNames[index], 1320, 240 + 480 * i, 1575, 450);
         connect(subOptions_[index], &QRadioButton::clicked, this, [this, i] { chooseSubOption(i + 1); });
     }

@@ -26,8 +26,8 @@ void SoulShieldBoard::click(int row, int piece)
         return;
     }
     if (const CatalogueEntry* entry = catalogueEntry(row, piece)) {
-        auto* editor = mainWindow_.windows().show<CatalogueEditor>(
-            QStringLiteral("Form5"), [this] { return new CatalogueEditor(mainWindow_); });
+        auto* editor = mainWindow_.windows().show<CatalogueEditor>(QStringLiteral("Form5"),
+                                                                   [this] { return new CatalogueEditor(mainWindow_); });
         editor->fill(*entry);
     }
     // Row 4 opens the free-entry editor, which has its own window.
