@@ -157,20 +157,27 @@ const CatalogueEntry* catalogueEntryByCaption(const QString& caption)
     return found == kEntries.end() ? nullptr : &*found;
 }
 
+SetTiers setTiersForCount(int count)
+{
+    if (count == 8)
+        return {true, true, true};
+    if (count > 4)
+        return {true, true, false};
+    if (count > 2)
+        return {true, false, false};
+    return {};
+}
+
 SetBonus catalogueSetBonus(SetGroup group, int count)
 {
     SetBonus bonus;
     const CatalogueSet* set = catalogueSet(group);
     if (set == nullptr)
         return bonus; // the free set's effects are typed in by the user, not catalogue data
-    if (count == 8) {
-        bonus.tiers = {true, true, true};
+    bonus.tiers = setTiersForCount(count);
+    if (bonus.tiers.eight) {
         bonus.stats.penetration = set->penetration8;
         bonus.stats.block = set->block8;
-    } else if (count > 4) {
-        bonus.tiers = {true, true, false};
-    } else if (count > 2) {
-        bonus.tiers = {true, false, false};
     }
     if (bonus.tiers.three)
         bonus.stats.accuracy = set->accuracy3;

@@ -45,6 +45,10 @@ struct SetBonus {
     StatBlock stats;
     SetTiers tiers;
 };
+// The set-effect levels in force for a piece count, tested as: 8; otherwise more than 4; otherwise
+// more than 2. The levels are cumulative.
+SetTiers setTiersForCount(int count);
+
 // Bonus of a catalogue group (Lost or SeaSerpent) for a piece count; the levels are cumulative.
 SetBonus catalogueSetBonus(SetGroup group, int count);
 

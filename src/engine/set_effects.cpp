@@ -6,16 +6,6 @@ namespace tessarin {
 
 namespace {
 
-int setCount(const CharacterState& state, SetGroup group)
-{
-    switch (group) {
-    case SetGroup::Lost: return state.lostSetCount;
-    case SetGroup::SeaSerpent: return state.seaSerpentSetCount;
-    case SetGroup::Free: break;
-    }
-    return state.freeSetCount;
-}
-
 bool setPresent(const CharacterState& state, SetGroup group)
 {
     switch (group) {
@@ -26,22 +16,21 @@ bool setPresent(const CharacterState& state, SetGroup group)
     return state.freeSetPresent;
 }
 
-SetTiers tiersForCount(int count)
-{
-    if (count == 8)
-        return {true, true, true};
-    if (count > 4)
-        return {true, true, false};
-    if (count > 2)
-        return {true, false, false};
-    return {};
-}
-
 } // namespace
+
+int setCount(const CharacterState& state, SetGroup group)
+{
+    switch (group) {
+    case SetGroup::Lost: return state.lostSetCount;
+    case SetGroup::SeaSerpent: return state.seaSerpentSetCount;
+    case SetGroup::Free: break;
+    }
+    return state.freeSetCount;
+}
 
 StatBlock freeSetBonus(const CharacterState& state, int count, SetTiers* tiers)
 {
-    const SetTiers active = tiersForCount(count);
+    const SetTiers active = setTiersForCount(count);
     if (tiers)
         *tiers = active;
     StatBlock bonus;

@@ -8,6 +8,9 @@
 
 namespace tessarin {
 
+// Number of equipped pieces of a set group.
+int setCount(const CharacterState& state, SetGroup group);
+
 // Presence flags: a group is present while at least one of its pieces is equipped.
 void updateSetPresence(CharacterState& state);
 // Set-effect records and tier flags of the present groups, from their piece counts.

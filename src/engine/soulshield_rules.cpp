@@ -1,6 +1,7 @@
 #include "engine/soulshield_rules.h"
 
 #include "data/catalogue.h"
+#include "engine/set_effects.h"
 
 #include <algorithm>
 #include <array>
@@ -49,12 +50,7 @@ int setCountOfRow(const CharacterState& state, int row)
 {
     if (row < 1 || row > kBoardRows)
         return 0;
-    switch (setGroupOfRow(row)) {
-    case SetGroup::Lost: return state.lostSetCount;
-    case SetGroup::SeaSerpent: return state.seaSerpentSetCount;
-    case SetGroup::Free: break;
-    }
-    return state.freeSetCount;
+    return setCount(state, setGroupOfRow(row));
 }
 
 bool removePiece(CharacterState& state, int row, int piece)
