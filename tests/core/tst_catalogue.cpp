@@ -191,7 +191,7 @@ QList<int> toList(const auto& values)
 class TestCatalogue : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void textTablesAreComplete();
     void entry_data();
     void entry();

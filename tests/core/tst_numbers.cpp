@@ -11,7 +11,7 @@ using namespace tessarin;
 class TestNumbers : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void textToNumber_data();
     void textToNumber();
     void textToNumberUnderAGermanLocale();

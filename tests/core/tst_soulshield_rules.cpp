@@ -121,11 +121,11 @@ void addCountColumns()
 class TestSoulshieldRules : public QObject {
     Q_OBJECT
 
-  private:
+private:
     static void verifyOtherPositionsKept(const CharacterState& before, const CharacterState& after, int piece);
     static void verifyCounts(const CharacterState& before, const CharacterState& after);
 
-  private slots:
+private slots:
     void equip_data();
     void equip();
     void equipEveryPiece_data();

@@ -39,7 +39,7 @@ QString text(const StatSheet& sheet, SheetLabel label)
 class TestStatSheet : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void rates_data();
     void rates();
     void rows_data();

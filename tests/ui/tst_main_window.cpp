@@ -32,7 +32,7 @@ QStringList texts(QWidget* window, const QStringList& names)
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void startFigures();
     void layoutAndNames();
     void dragByTitleStrip();

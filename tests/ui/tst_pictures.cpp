@@ -17,7 +17,7 @@ using namespace tessarin;
 class TestPictures : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everyPictureIsThere_data();
     void everyPictureIsThere();
     void piecesAreSegmentsOnTransparency();

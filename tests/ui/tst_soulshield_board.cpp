@@ -161,7 +161,7 @@ void equip(MainWindowFixture& f, int row, int piece, int mainIndex, int subOptio
 class TestSoulShieldBoard : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void equipOnePiece_data();
     void equipOnePiece();
     void otherRowAtPosition_data();

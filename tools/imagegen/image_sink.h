@@ -10,7 +10,7 @@ namespace tessarin::imagegen {
 // Writes the pictures into the output folder, reads each one back to make sure it is usable, and
 // remembers whether anything failed. Every failure is reported on stderr with the file's name.
 class ImageSink {
-  public:
+public:
     explicit ImageSink(const QString& folder);
 
     void gif(const QString& name, const QImage& image);
@@ -20,7 +20,7 @@ class ImageSink {
     int written() const { return written_; }
     int failures() const { return failures_; }
 
-  private:
+private:
     void check(const QString& name, const QImage& image, const QByteArray& format);
     void fail(const QString& name, const QString& reason);
 

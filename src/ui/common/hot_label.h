@@ -9,20 +9,20 @@ namespace tessarin {
 class HotLabel : public QLabel {
     Q_OBJECT
 
-  public:
+public:
     explicit HotLabel(QWidget* parent = nullptr);
 
-  signals:
+signals:
     void clicked();
     void pressed(QPointF position, Qt::MouseButton button);
     void moved(QPointF position, Qt::MouseButtons buttons);
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     bool pressedInside_ = false;
 };
 

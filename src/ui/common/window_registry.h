@@ -12,7 +12,7 @@ namespace tessarin {
 // when closed), and brought forward when it is. Windows that are only hidden between uses are
 // kept for the whole run.
 class WindowRegistry {
-  public:
+public:
     // The open window of that name, or nullptr.
     QWidget* find(const QString& name) const;
 
@@ -41,7 +41,7 @@ class WindowRegistry {
     // Closes every window of the program, the main window last.
     void closeAll(QWidget* mainWindow);
 
-  private:
+private:
     QHash<QString, QPointer<QWidget>> windows_;
     QSet<QString> kept_;
 };

@@ -9,10 +9,10 @@ namespace tessarin {
 class WrappingLabel : public QLabel {
     Q_OBJECT
 
-  public:
+public:
     explicit WrappingLabel(const QString& text, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -13,7 +13,6 @@
 #include "ui/soulshields/soulshield_board.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>

@@ -10,22 +10,18 @@
 #include <array>
 #include <memory>
 
-class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace tessarin {
-
-class HotLabel;
 
 // Form1: the borderless character window. It owns the shared record for the whole run, drives the
 // stat cycle and the set-effect cycles with its timers, and opens every other window.
 class MainWindow : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -41,10 +37,10 @@ class MainWindow : public QWidget {
     // One tick of the stat cycle: recompute the sheet and rewrite the labels whose figure changed.
     void statCycle();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     void buildStatSheet();
     void buildBoard();
     void buildStances();

@@ -12,13 +12,13 @@ namespace tessarin {
 // Writes a computed sheet into the labels of the main window, touching only labels whose figure
 // changed, so an unchanged sheet costs a comparison and repaints nothing.
 class StatSheetView {
-  public:
+public:
     // Finds the sheet's labels (and the block row's closing bracket) among the children of `window`.
     explicit StatSheetView(QWidget* window);
 
     void apply(const StatSheet& sheet);
 
-  private:
+private:
     std::array<QLabel*, kSheetLabelCount> labels_{};
     QLabel* blockClosingBracket_ = nullptr;
     StatSheet shown_;

@@ -21,14 +21,14 @@ class MainWindow;
 class CatalogueEditor : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit CatalogueEditor(MainWindow& mainWindow);
 
     // Fills the editor for a catalogue piece: caption, the four lists, the four stat names, and the
     // confirm button and sub-option lists disabled. The option buttons keep their state.
     void fill(const CatalogueEntry& entry);
 
-  private:
+private:
     void chooseSubOption(int subOption);
     void refreshConfirm();
     void confirm();

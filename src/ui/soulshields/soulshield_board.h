@@ -11,12 +11,12 @@ class MainWindow;
 class SoulShieldBoard : public QObject {
     Q_OBJECT
 
-  public:
+public:
     explicit SoulShieldBoard(MainWindow& mainWindow);
 
     void click(int row, int piece);
 
-  private:
+private:
     MainWindow& mainWindow_;
 };
 
