@@ -48,7 +48,8 @@ CatalogueEditor::CatalogueEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
     auto* frame = place(new QGroupBox(this), "Frame4", 0, 0, 3495, 4455);
     auto* mainFrame = place(new QGroupBox(QStringLiteral("주 옵션"), frame), "Frame5", 120, 240, 3135, 975);
     mainLabel_ = place(new WrappingLabel(QStringLiteral("명중"), mainFrame), "Label33", 120, 360, 975, 375);
-    mainLabel_->setAlignment(Qt::AlignCenter);
+    // Captions start at the top of their box, level with the option mark beside them.
+    mainLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     mainValues_ = place(new QListWidget(mainFrame), "List1", 1320, 240, 1575, 645);
 
     auto* subFrame = place(new QGroupBox(QStringLiteral("부가 옵션"), frame), "Frame6", 120, 1440, 3135, 1815);
@@ -64,6 +65,7 @@ CatalogueEditor::CatalogueEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
         group->addButton(subOptions_[index], i + 1);
         subLabels_[index] = place(new WrappingLabel(QString::fromUtf8(labelTexts[index]), subFrame), labelNames[index],
                                   480, top, 615, 375);
+        subLabels_[index]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         subValues_[index] = place(new QListWidget(subFrame), listNames[index], 1320, 240 + 480 * i, 1575, 450);
         connect(subOptions_[index], &QRadioButton::clicked, this, [this, i] { chooseSubOption(i + 1); });
     }
