@@ -82,14 +82,8 @@ struct IndicatorMarks {
     bool operator==(const IndicatorMarks&) const = default;
 };
 
-struct WeaponSlot {
-    double penetration = 0;
-    double accuracy = 0;
-    double critical = 0;
-    double defence = 0;
-    double block = 0;
-    double evasion = 0;
-    double maxLife = 0;
+// The weapon's sub-options come first, in stat order (penetration .. maxLife), then the gem bonuses.
+struct WeaponSlot : StatBlock {
     double attackBonus = 0;
     double defenceBonus = 0;
     double evasionRateBonus = 0;
