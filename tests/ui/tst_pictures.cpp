@@ -10,6 +10,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
+
 using namespace tessarin;
 
 // Every picture the program loads must be in the `image` folder the build writes beside it, in the
@@ -25,21 +28,33 @@ private slots:
     void clearingForgetsThePicture();
     void builtInPicturesAreCrisp_data();
     void builtInPicturesAreCrisp();
+    void weaponPicturesAreSharpAndDistinct();
 };
+
+namespace {
+
+// The 42 weapon pictures: per class the four dungeons, the two supply-base sources and free entry.
+QStringList weaponPictureNames()
+{
+    QStringList names;
+    for (const ClassInfo& info : classTable())
+        for (const char* suffix : {"41", "42", "43", "44", "P123", "P", "g"})
+            names << QStringLiteral("image/%1-%2.jpg")
+                         .arg(QString::fromUtf8(info.weaponStem), QString::fromLatin1(suffix));
+    return names;
+}
+
+} // namespace
 
 void TestPictures::everyPictureIsThere_data()
 {
     QTest::addColumn<QString>("name");
     QStringList names;
-    for (const ClassInfo& info : classTable()) {
+    for (const ClassInfo& info : classTable())
         for (const auto& button : info.buttons)
             if (button)
                 names << QString::fromUtf8(button->picture);
-        // The weapon pictures of the class: four dungeons, two supply-base sources, free entry.
-        for (const char* suffix : {"41", "42", "43", "44", "P123", "P", "g"})
-            names << QStringLiteral("image/%1-%2.jpg")
-                         .arg(QString::fromUtf8(info.weaponStem), QString::fromLatin1(suffix));
-    }
+    names << weaponPictureNames();
     for (int row = 1; row <= kCatalogueRows; ++row)
         for (int piece = 1; piece <= kPieceCount; ++piece)
             names << catalogueEntry(row, piece)->picture();
@@ -143,6 +158,42 @@ void TestPictures::builtInPicturesAreCrisp()
     QCOMPARE(tile.devicePixelRatio(), dpr);
     QCOMPARE(tile.size(), QSize(qRound(23 * dpr), qRound(23 * dpr)));
     QVERIFY(!art::applicationIcon().pixmap(QSize(32, 32), dpr).isNull());
+}
+
+void TestPictures::weaponPicturesAreSharpAndDistinct()
+{
+    // The slot stretches the picture to 65 logical pixels, 130 at 200 %: drawn at least that large it
+    // is never scaled up. Each class-and-source pair must look plainly different from every other one,
+    // not merely differ by compression noise, or the player cannot tell the weapons apart.
+    const QStringList names = weaponPictureNames();
+    QCOMPARE(names.size(), 42);
+    QList<QImage> images;
+    for (const QString& name : names) {
+        const QImage image =
+            QImage(QDir(QCoreApplication::applicationDirPath()).filePath(name)).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!image.isNull(), qPrintable(name));
+        QVERIFY2(image.width() >= 130 && image.height() == image.width(), qPrintable(name));
+        QCOMPARE(image.size(), images.isEmpty() ? image.size() : images.first().size());
+        images << image;
+    }
+    const int pixels = images.first().width() * images.first().height();
+    for (int a = 0; a < images.size(); ++a) {
+        for (int b = a + 1; b < images.size(); ++b) {
+            int different = 0;
+            for (int y = 0; y < images[a].height(); ++y) {
+                const auto* lineA = reinterpret_cast<const QRgb*>(images[a].constScanLine(y));
+                const auto* lineB = reinterpret_cast<const QRgb*>(images[b].constScanLine(y));
+                for (int x = 0; x < images[a].width(); ++x) {
+                    const int delta = std::max({std::abs(qRed(lineA[x]) - qRed(lineB[x])),
+                                                std::abs(qGreen(lineA[x]) - qGreen(lineB[x])),
+                                                std::abs(qBlue(lineA[x]) - qBlue(lineB[x]))});
+                    different += delta > 40;
+                }
+            }
+            QVERIFY2(different * 20 > pixels,
+                     qPrintable(QStringLiteral("%1 ~ %2: %3").arg(names[a], names[b]).arg(different)));
+        }
+    }
 }
 
 QTEST_MAIN(TestPictures)

@@ -1,7 +1,7 @@
 #include "imagegen/weapon_pictures.h"
 
-#include "art/art_style.h"
 #include "imagegen/image_sink.h"
+#include "imagegen/weapon_marks.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -10,33 +10,13 @@
 #include <QRadialGradient>
 
 #include <array>
-#include <cmath>
-#include <numbers>
 
 namespace tessarin::imagegen {
 
 namespace {
 
+// Drawn at the size the slot has at 200 %, so it stays sharp there and is only scaled down below.
 constexpr int side = 130;
-
-// Where a weapon comes from shows in its colours and in the badge in the corner.
-struct Source {
-    const char* suffix;
-    const char16_t* badge;
-    QRgb accent;
-    QRgb metal;
-    QRgb background;
-};
-
-constexpr std::array<Source, 7> sources = {{
-    {"41", u"영린", 0xff3cc8a0, 0xffc8d8d4, 0xff12302a},
-    {"42", u"낙원", 0xfff0d070, 0xfff4ecd8, 0xff3a3018},
-    {"43", u"홍돈", 0xffe0403a, 0xffd0c4c0, 0xff3a1010},
-    {"44", u"거미", 0xffa860e0, 0xffa8a0b8, 0xff22143a},
-    {"P123", u"바다뱀", 0xff4aa0ff, 0xffc0d4ec, 0xff0e2040},
-    {"P", u"포화란", 0xff30e0e0, 0xfff0dca0, 0xff082c34},
-    {"g", u"기타", 0xffa0a8b4, 0xffb8bec8, 0xff1e2228},
-}};
 
 struct Palette {
     QColor accent;
@@ -63,7 +43,7 @@ void gemAt(QPainter& p, QPointF at, qreal r, const QColor& accent)
     p.drawEllipse(at, r, r);
 }
 
-const QPen outline(QColor(0, 0, 0, 200), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+const QPen outline(QColor(0, 0, 0, 220), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
 // All weapons are drawn in a 100 x 100 box; long ones lie on the diagonal, point to the top right.
 
@@ -72,20 +52,20 @@ void drawSword(QPainter& p, const Palette& c)
     p.translate(50, 50);
     p.rotate(-45);
     QPainterPath bladePath;
-    bladePath.moveTo(-14, -4.5);
-    bladePath.lineTo(36, -4.5);
-    bladePath.lineTo(46, 0);
-    bladePath.lineTo(36, 4.5);
-    bladePath.lineTo(-14, 4.5);
+    bladePath.moveTo(-14, -5.5);
+    bladePath.lineTo(35, -5.5);
+    bladePath.lineTo(47, 0);
+    bladePath.lineTo(35, 5.5);
+    bladePath.lineTo(-14, 5.5);
     bladePath.closeSubpath();
     p.setPen(outline);
-    p.setBrush(metalAcross(QPointF(0, -4.5), QPointF(0, 4.5), c.metal));
+    p.setBrush(metalAcross(QPointF(0, -5.5), QPointF(0, 5.5), c.metal));
     p.drawPath(bladePath);
     p.setPen(QPen(QColor(255, 255, 255, 120), 0.8));
     p.drawLine(QPointF(-12, 0), QPointF(40, 0));
     p.setPen(outline);
     p.setBrush(metalAcross(QPointF(0, -12), QPointF(0, 12), c.accent));
-    p.drawRoundedRect(QRectF(-18, -12, 5, 24), 2, 2);
+    p.drawRoundedRect(QRectF(-19, -13, 6, 26), 2, 2);
     p.setBrush(QColor(0x40, 0x24, 0x14));
     p.drawRect(QRectF(-36, -3, 18, 6));
     p.setPen(QPen(c.accent.darker(130), 1.0));
@@ -132,45 +112,51 @@ void drawGauntlet(QPainter& p, const Palette& c)
 
 void drawAxe(QPainter& p, const Palette& c)
 {
+    // A broad bearded war-axe: the blade fans out into the empty top-left corner, edge along the haft.
     p.translate(50, 50);
     p.rotate(-45);
+    p.translate(-8, 0);
     p.setPen(outline);
-    QLinearGradient wood(0, -3, 0, 3);
+    QLinearGradient wood(0, -3.5, 0, 3.5);
     wood.setColorAt(0.0, QColor(0x9a, 0x68, 0x38));
     wood.setColorAt(1.0, QColor(0x40, 0x22, 0x0c));
     p.setBrush(wood);
-    p.drawRoundedRect(QRectF(-44, -3, 84, 6), 2, 2);
-    p.setBrush(metalAcross(QPointF(0, -4), QPointF(0, 4), c.accent));
-    p.drawRect(QRectF(-44, -4, 6, 8));
-    p.drawRect(QRectF(-20, -4, 4, 8));
+    p.drawRoundedRect(QRectF(-44, -3.5, 82, 7), 2, 2);
+    p.setBrush(metalAcross(QPointF(0, -4.5), QPointF(0, 4.5), c.accent));
+    p.drawRect(QRectF(-44, -4.5, 6, 9));
+    p.drawRect(QRectF(-20, -4.5, 4, 9));
     QPainterPath head;
-    head.moveTo(18, -4);
-    head.lineTo(30, -4);
-    head.cubicTo(36, -14, 40, -22, 38, -34);
-    head.cubicTo(30, -30, 18, -26, 10, -24);
-    head.cubicTo(14, -16, 16, -10, 18, -4);
+    head.moveTo(14, -3.5);
+    head.lineTo(30, -3.5);
+    head.cubicTo(34, -10, 40, -18, 44, -27);
+    head.cubicTo(34, -38, 12, -40, 0, -31);
+    head.cubicTo(8, -22, 12, -12, 14, -3.5);
     head.closeSubpath();
-    QPainterPath back;
-    back.moveTo(18, 4);
-    back.lineTo(30, 4);
-    back.lineTo(32, 18);
-    back.lineTo(16, 18);
-    back.closeSubpath();
-    p.setBrush(metalAcross(QPointF(10, -34), QPointF(38, 0), c.metal));
+    QPainterPath spike;
+    spike.moveTo(16, 3.5);
+    spike.lineTo(28, 3.5);
+    spike.lineTo(22, 16);
+    spike.closeSubpath();
+    p.setBrush(metalAcross(QPointF(8, -38), QPointF(30, 0), c.metal));
     p.drawPath(head);
-    p.drawPath(back);
-    p.setPen(QPen(c.accent, 1.6));
+    p.drawPath(spike);
+    p.setBrush(metalAcross(QPointF(0, -5), QPointF(0, 5), c.accent));
+    p.drawRoundedRect(QRectF(13, -5.5, 18, 11), 2, 2);
+    p.setPen(QPen(c.accent.lighter(120), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
     QPainterPath edge;
-    edge.moveTo(31, -6);
-    edge.cubicTo(36, -15, 39, -23, 37.5, -32);
+    edge.moveTo(41.5, -27.5);
+    edge.cubicTo(32.5, -36, 13, -37.5, 3, -30.5);
     p.drawPath(edge);
-    gemAt(p, QPointF(24, 0), 3.5, c.accent);
+    gemAt(p, QPointF(22, 0), 3.5, c.accent);
 }
 
 void drawDagger(QPainter& p, const Palette& c)
 {
     p.translate(50, 50);
     p.rotate(-45);
+    p.translate(3, 0);
+    p.scale(1.2, 1.2);
     QPainterPath bladePath;
     bladePath.moveTo(-4, -6);
     bladePath.cubicTo(14, -8, 28, -6, 40, 2);
@@ -235,33 +221,39 @@ void drawStaff(QPainter& p, const Palette& c)
 {
     p.translate(50, 50);
     p.rotate(-45);
+    // Glow first, so the orb stays clear on top of it.
+    QRadialGradient halo(QPointF(33, 0), 22);
+    QColor glow = c.accent;
+    glow.setAlpha(150);
+    halo.setColorAt(0.0, glow);
+    glow.setAlpha(0);
+    halo.setColorAt(1.0, glow);
+    p.setPen(Qt::NoPen);
+    p.setBrush(halo);
+    p.drawEllipse(QPointF(33, 0), 22, 22);
+
     p.setPen(outline);
-    QLinearGradient wood(0, -2.5, 0, 2.5);
+    QLinearGradient wood(0, -3, 0, 3);
     wood.setColorAt(0.0, QColor(0xb0, 0x80, 0x50));
     wood.setColorAt(1.0, QColor(0x4a, 0x2c, 0x12));
     p.setBrush(wood);
-    p.drawRoundedRect(QRectF(-46, -2.5, 76, 5), 2, 2);
-    p.setBrush(metalAcross(QPointF(0, -3.5), QPointF(0, 3.5), c.accent));
-    for (const qreal x : {-46.0, -20.0, 6.0})
-        p.drawRect(QRectF(x, -3.5, 4, 7));
+    p.drawRoundedRect(QRectF(-48, -3, 66, 6), 2, 2);
+    p.setBrush(metalAcross(QPointF(0, -4), QPointF(0, 4), c.accent));
+    for (const qreal x : {-48.0, -24.0, 0.0})
+        p.drawRect(QRectF(x, -4, 4, 8));
     // Crescent head holding an orb.
     QPainterPath ring;
-    ring.addEllipse(QPointF(38, 0), 12, 12);
+    ring.addEllipse(QPointF(30, 0), 15, 15);
     QPainterPath hole;
-    hole.addEllipse(QPointF(40, 0), 9, 9);
-    p.setBrush(metalAcross(QPointF(26, -12), QPointF(50, 12), c.metal));
+    hole.addEllipse(QPointF(33, 0), 11, 11);
+    p.setBrush(metalAcross(QPointF(15, -15), QPointF(45, 15), c.metal));
     p.drawPath(ring.subtracted(hole));
-    QRadialGradient orb(QPointF(38, -2), 8);
+    QRadialGradient orb(QPointF(30.5, -2.5), 10);
     orb.setColorAt(0.0, Qt::white);
     orb.setColorAt(0.5, c.accent);
     orb.setColorAt(1.0, c.accent.darker(200));
     p.setBrush(orb);
-    p.drawEllipse(QPointF(40, 0), 6.5, 6.5);
-    QColor halo = c.accent;
-    halo.setAlpha(60);
-    p.setPen(Qt::NoPen);
-    p.setBrush(halo);
-    p.drawEllipse(QPointF(40, 0), 15, 15);
+    p.drawEllipse(QPointF(33, 0), 8, 8);
 }
 
 struct Kind {
@@ -278,43 +270,19 @@ constexpr std::array<Kind, 6> kinds = {{
     {"stick", drawStaff},
 }};
 
-QImage weaponPicture(const Kind& kind, const Source& source)
+QImage weaponPicture(const Kind& kind, const WeaponSource& source)
 {
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
 
-    const QColor back(source.background);
-    QRadialGradient fill(side * 0.5, side * 0.45, side * 0.75);
-    fill.setColorAt(0.0, back.lighter(220));
-    fill.setColorAt(0.55, back);
-    fill.setColorAt(1.0, back.darker(250));
-    p.fillRect(image.rect(), fill);
-
-    const Palette palette{QColor(source.accent), QColor(source.metal)};
+    drawSourceBackdrop(p, source, side);
     p.save();
-    p.translate(side * 0.06, side * 0.04);
-    p.scale(side * 0.88 / 100.0, side * 0.88 / 100.0);
-    kind.draw(p, palette);
+    p.translate(side * 0.05, side * 0.03);
+    p.scale(side * 0.9 / 100.0, side * 0.9 / 100.0);
+    kind.draw(p, Palette{QColor(source.accent), QColor(source.metal)});
     p.restore();
-
-    // Source badge in the bottom-right corner.
-    const QString badge = QString::fromUtf16(source.badge);
-    p.setFont(art::koreanFont(14.0, true));
-    const qreal width = QFontMetricsF(p.font()).horizontalAdvance(badge) + 12.0;
-    const QRectF badgeRect(side - width - 5.0, side - 24.0, width, 19.0);
-    p.setPen(QPen(QColor(0, 0, 0, 200), 1.0));
-    QLinearGradient badgeFill(badgeRect.topLeft(), badgeRect.bottomLeft());
-    badgeFill.setColorAt(0.0, palette.accent.darker(120));
-    badgeFill.setColorAt(1.0, palette.accent.darker(260));
-    p.setBrush(badgeFill);
-    p.drawRoundedRect(badgeRect, 5, 5);
-    art::drawShadowText(p, badgeRect, Qt::AlignCenter, badge, Qt::white);
-
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(art::colours::gold), 2.0));
-    p.drawRoundedRect(QRectF(2, 2, side - 4, side - 4), 6, 6);
+    drawSourceFrame(p, source, side);
     p.end();
     return image;
 }
@@ -324,7 +292,7 @@ QImage weaponPicture(const Kind& kind, const Source& source)
 void writeWeaponPictures(ImageSink& sink)
 {
     for (const Kind& kind : kinds) {
-        for (const Source& source : sources)
+        for (const WeaponSource& source : weaponSources())
             sink.jpeg(QStringLiteral("%1-%2.jpg").arg(QLatin1String(kind.stem), QLatin1String(source.suffix)),
                       weaponPicture(kind, source));
     }
