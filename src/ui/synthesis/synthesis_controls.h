@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/common/twips.h"
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace tessarin::synthesis {
+
+// Names a control and puts it at its designed position (twips, relative to its parent).
+template <typename W> W* place(W* widget, const QString& name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+// The 10 ms refreshes touch a control only when what it shows changes, so an idle window repaints nothing.
+inline void setTextIfChanged(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+inline void setEnabledIfChanged(QWidget* widget, bool enabled)
+{
+    if (widget->isEnabled() != enabled)
+        widget->setEnabled(enabled);
+}
+
+// The editor look, with the stone box and greyed-out piece options of the synthesis windows.
+QString synthesisStyleSheet();
+
+} // namespace tessarin::synthesis
