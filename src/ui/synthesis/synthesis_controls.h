@@ -29,7 +29,7 @@ inline void setEnabledIfChanged(QWidget* widget, bool enabled)
         widget->setEnabled(enabled);
 }
 
-// The editor look, with the stone box and greyed-out piece options of the synthesis windows.
+// The editor look, with the stone box, the stone list's scroll bar and the greyed-out piece options.
 QString synthesisStyleSheet();
 
 } // namespace tessarin::synthesis
