@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include <cstddef>
 
@@ -84,11 +83,7 @@ SynthesisChooser::SynthesisChooser(MainWindow& mainWindow) : QWidget(&mainWindow
         place(new QPushButton(QStringLiteral("닫기"), this), QStringLiteral("Command7"), 2520, 2160, 1455, 375);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(10);
-    connect(timer, &QTimer::timeout, this, &SynthesisChooser::refresh);
-    timer->start();
+    synthesis::startRefreshTimer(this, &SynthesisChooser::refresh);
     refresh(); // the window never shows an unequipped piece as choosable, not even for its first 10 ms
 }
 

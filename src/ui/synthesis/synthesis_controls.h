@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace tessarin::synthesis {
@@ -14,6 +15,16 @@ template <typename W> W* place(W* widget, const QString& name, int left, int top
     widget->setObjectName(name);
     widget->setGeometry(twipsRect(left, top, width, height));
     return widget;
+}
+
+// Starts the window's Timer1, which runs its refresh every 10 ms for as long as the window exists.
+template <typename Window> void startRefreshTimer(Window* window, void (Window::*refresh)())
+{
+    auto* timer = new QTimer(window);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, window, refresh);
+    timer->start();
 }
 
 // The 10 ms refreshes touch a control only when what it shows changes, so an idle window repaints nothing.

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 namespace tessarin {
 
@@ -45,11 +44,7 @@ SynthesisDialog::SynthesisDialog(MainWindow& mainWindow) : QWidget(&mainWindow, 
     connect(stones_, &QListWidget::itemClicked, this, &SynthesisDialog::pickStone);
     connect(stones_, &QListWidget::itemSelectionChanged, this, &SynthesisDialog::pickStone);
 
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(10);
-    connect(timer, &QTimer::timeout, this, &SynthesisDialog::refresh);
-    timer->start();
+    synthesis::startRefreshTimer(this, &SynthesisDialog::refresh);
 }
 
 void SynthesisDialog::openFor(Stat stat)
