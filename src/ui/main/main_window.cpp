@@ -11,6 +11,7 @@
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
 #include "ui/soulshields/soulshield_board.h"
+#include "ui/synthesis/synthesis_hot_spot.h"
 
 #include <QComboBox>
 #include <QPainter>
@@ -189,6 +190,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
     sheetView_ = std::make_unique<StatSheetView>(this);
     new SoulShieldBoard(*this);
+    new SynthesisHotSpot(*this);
     buildTimers();
 }
 
