@@ -31,7 +31,7 @@ DungeonWeaponEditor::DungeonWeaponEditor(MainWindow& mainWindow)
     frame->setGeometry(twipsRect(120, 1200, 4335, 1335));
     for (std::size_t i = 0; i < dungeons_.size(); ++i)
         dungeons_[i] = addOption(frame, QStringLiteral("Option%1").arg(i + 1), kDungeonPositions[i],
-                                 QString::fromUtf8(weaponSourceInfo(kDungeons[i]).caption), 1500);
+                                 QString::fromUtf8(weaponSourceInfo(kDungeons[i]).caption), 1260);
 }
 
 int DungeonWeaponEditor::chosenDungeon() const

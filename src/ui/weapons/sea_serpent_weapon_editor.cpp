@@ -27,7 +27,7 @@ SeaSerpentWeaponEditor::SeaSerpentWeaponEditor(MainWindow& mainWindow)
     for (std::size_t i = 0; i < bosses_.size(); ++i) {
         const int top = i == 0 ? 360 : 840;
         bosses_[i] = addOption(frame, QStringLiteral("Option%1").arg(i + 1), {240, top},
-                               QString::fromUtf8(weaponSourceInfo(kSeaSerpentBosses[i]).caption), 3000);
+                               QString::fromUtf8(weaponSourceInfo(kSeaSerpentBosses[i]).caption), 2280);
         const int boss = static_cast<int>(i);
         connect(bosses_[i], &QRadioButton::toggled, this, [this, boss](bool on) {
             if (on)

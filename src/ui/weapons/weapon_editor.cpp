@@ -7,6 +7,7 @@
 #include "ui/weapons/gem_selector.h"
 #include "ui/weapons/weapon_slot_view.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -19,15 +20,20 @@ namespace tessarin {
 namespace {
 
 // Text boxes and tick boxes in the editor look.
-const QString kWeaponEditorStyle =
-    QStringLiteral("QLineEdit { background: #12151b; border: 1px solid #3d4250; color: #f4f1e8; padding: 0 2px;"
-                   " selection-background-color: #8a6d2f; }"
-                   "QLineEdit:focus { border-color: #b08d45; }"
-                   "QCheckBox { background: transparent; spacing: 0px; }"
-                   "QCheckBox::indicator { width: 9px; height: 9px; border: 1px solid #b08d45; border-radius: 2px;"
-                   " background: #12151b; }"
-                   "QCheckBox::indicator:hover { border-color: #f0d68a; }"
-                   "QCheckBox::indicator:checked { background: #f0d68a; border-color: #fff3c4; }");
+const QString kWeaponEditorStyle = QStringLiteral(
+    "QLineEdit { background: #12151b; border: 1px solid #3d4250; color: #f4f1e8; padding: 0 2px;"
+    " selection-background-color: #8a6d2f; }"
+    "QLineEdit:focus { border-color: #b08d45; }"
+    "QCheckBox { background: transparent; spacing: 0px; }"
+    "QCheckBox::indicator { width: 9px; height: 9px; border: 1px solid #b08d45; border-radius: 2px;"
+    " background: #12151b; }"
+    "QCheckBox::indicator:hover { border-color: #f0d68a; }"
+    "QCheckBox::indicator:checked { background: #f0d68a; border-color: #fff3c4; }"
+    "QScrollBar:vertical { background: #12151b; width: 9px; margin: 0; border-left: 1px solid #2a2e38; }"
+    "QScrollBar::handle:vertical { background: #5c4d2e; min-height: 10px; border-radius: 3px; margin: 1px; }"
+    "QScrollBar::handle:vertical:hover { background: #8a6d2f; }"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
 
 } // namespace
 
@@ -94,11 +100,17 @@ WeaponEditor::WeaponEditor(MainWindow& mainWindow, const Frame& frame, const cha
     connect(confirmButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(10);
-    connect(timer, &QTimer::timeout, this, [this] { refresh(); });
-    timer->start();
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(10);
+    connect(timer_, &QTimer::timeout, this, [this] { refresh(); });
+    timer_->start();
+}
+
+void WeaponEditor::closeEvent(QCloseEvent* event)
+{
+    timer_->stop();
+    QWidget::closeEvent(event);
 }
 
 void WeaponEditor::setConfirmEnabled(bool enabled)

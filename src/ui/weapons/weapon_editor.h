@@ -10,6 +10,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace tessarin {
 
@@ -44,6 +45,9 @@ protected:
     // "확인".
     virtual void confirm() = 0;
 
+    // A closed editor writes nothing more, even before it is deleted.
+    void closeEvent(QCloseEvent* event) override;
+
     void setConfirmEnabled(bool enabled);
     // Shows the confirmed weapon on the main window and closes the editor.
     void finish(const EquippedWeapon& equipped);
@@ -52,6 +56,7 @@ protected:
     QGroupBox* baseFrame_ = nullptr;
     GemSelector* gem_ = nullptr;
     QPushButton* confirmButton_ = nullptr;
+    QTimer* timer_ = nullptr;
 };
 
 } // namespace tessarin
