@@ -6,6 +6,7 @@
 
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 // Readable failures for the weapon records.
@@ -13,16 +14,10 @@ namespace tessarin {
 
 inline char* toString(const StatBlock& s)
 {
-    return qstrdup(QStringLiteral("관통 %1, 명중 %2, 치명 %3, 방어 %4, 막기 %5, 회피 %6, 최대생명력 %7")
-                       .arg(s.penetration)
-                       .arg(s.accuracy)
-                       .arg(s.critical)
-                       .arg(s.defence)
-                       .arg(s.block)
-                       .arg(s.evasion)
-                       .arg(s.maxLife)
-                       .toUtf8()
-                       .constData());
+    QStringList parts;
+    for (std::size_t i = 0; i < kStatCount; ++i)
+        parts << QString::fromUtf8(kStatNames[i]) + QLatin1Char(' ') + QString::number(s[kAllStats[i]]);
+    return qstrdup(parts.join(QStringLiteral(", ")).toUtf8().constData());
 }
 
 } // namespace tessarin

@@ -36,10 +36,7 @@ DungeonWeaponEditor::DungeonWeaponEditor(MainWindow& mainWindow)
 
 int DungeonWeaponEditor::chosenDungeon() const
 {
-    for (std::size_t i = 0; i < dungeons_.size(); ++i)
-        if (dungeons_[i]->isChecked())
-            return static_cast<int>(i);
-    return -1;
+    return checkedIndex(dungeons_);
 }
 
 void DungeonWeaponEditor::refresh()

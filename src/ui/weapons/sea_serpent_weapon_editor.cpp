@@ -45,10 +45,7 @@ void SeaSerpentWeaponEditor::chooseBoss(int boss)
 
 int SeaSerpentWeaponEditor::chosenBoss() const
 {
-    for (std::size_t i = 0; i < bosses_.size(); ++i)
-        if (bosses_[i]->isChecked())
-            return static_cast<int>(i);
-    return -1;
+    return checkedIndex(bosses_);
 }
 
 void SeaSerpentWeaponEditor::refresh()

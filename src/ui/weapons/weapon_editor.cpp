@@ -48,6 +48,14 @@ double WeaponEditor::selectedValue(const QListWidget* list)
     return textToNumber(selectedText(list));
 }
 
+int WeaponEditor::checkedIndex(std::span<QRadioButton* const> options)
+{
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i]->isChecked())
+            return static_cast<int>(i);
+    return -1;
+}
+
 QLabel* WeaponEditor::addCaption(QWidget* parent, QAbstractButton* button, const QString& caption, int captionWidth)
 {
     const QRect at = button->geometry();

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <span>
+
 class QAbstractButton;
 class QGroupBox;
 class QLabel;
@@ -27,6 +29,8 @@ public:
     static QString selectedText(const QListWidget* list);
     // The number the selected item reads; 0 without a selection.
     static double selectedValue(const QListWidget* list);
+    // Index of the first checked option; -1 when none is.
+    static int checkedIndex(std::span<QRadioButton* const> options);
     // A bare 255 × 255 option button at `at` (twips) with its caption centred in a label to its right.
     static QRadioButton* addOption(QWidget* parent, const QString& name, QPoint at, const QString& caption,
                                    int captionWidth);
