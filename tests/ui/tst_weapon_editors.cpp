@@ -102,6 +102,7 @@ private slots:
     void leaveWithoutConfirm();
     void seaSerpentPreviewGoesBack_data();
     void seaSerpentPreviewGoesBack();
+    void seaSerpentPreviewAfterRemoval();
     void secondEditorReplacesWeapon();
     void chooserRaisedNotDoubled();
     void classChangeRemovesWeapon();
@@ -495,6 +496,25 @@ void TestWeaponEditors::seaSerpentPreviewGoesBack()
     QVERIFY(f.window->state().weaponEquipped);
     QCOMPARE(f.window->state().weaponAttack, 100.0);
     QCOMPARE(pictureOf(f.window, "Image9"), QStringLiteral("image/stick-g.jpg"));
+}
+
+void TestWeaponEditors::seaSerpentPreviewAfterRemoval()
+{
+    MainWindowFixture f;
+    RETURN_IF_FAILED(chooseClass(f, QStringLiteral("검사")));
+    QWidget* editor = openEditor(f, "Command2", "Form4");
+    QVERIFY(editor);
+    click(editor, "Option2");
+    RETURN_IF_FAILED(clickItem(editor, "List2", QStringLiteral("220")));
+    // Another weapon is equipped and taken off again while the preview goes on.
+    RETURN_IF_FAILED(equipDungeonWeapon(f, "Option4"));
+    click(f.window, "Image9");
+    QVERIFY(!f.window->state().weaponEquipped);
+    QTRY_COMPARE(equipmentFigures(f.window), figures("0 0 131 0 55 0 0"));
+    RETURN_IF_FAILED(leave(editor, Leave::Cancel));
+    waitForSheet(f);
+    QCOMPARE(equipmentFigures(f.window), figures("0 0 0 0 0 0 0"));
+    QCOMPARE(pictureOf(f.window, "Image9"), QString());
 }
 
 void TestWeaponEditors::secondEditorReplacesWeapon()

@@ -14,7 +14,7 @@ namespace tessarin {
 
 SeaSerpentWeaponEditor::SeaSerpentWeaponEditor(MainWindow& mainWindow)
     : WeaponEditor(mainWindow, {"바다뱀 보급기지 무기", {6330, 5460, 4650, 5190}}, "Option3", {1440, 1440}, 3),
-      subOptionsAtOpen_(mainWindow.state().weapon), weaponSeen_(mainWindow.state().weaponEquipped)
+      subOptionsBefore_(mainWindow.state().weapon), wasEquipped_(mainWindow.state().weaponEquipped)
 {
     attacks_ = new QListWidget(baseFrame_);
     attacks_->setObjectName(QStringLiteral("List2"));
@@ -48,10 +48,18 @@ int SeaSerpentWeaponEditor::chosenBoss() const
     return checkedIndex(bosses_);
 }
 
+void SeaSerpentWeaponEditor::followSlot()
+{
+    const bool equipped = mainWindow_.state().weaponEquipped;
+    if (wasEquipped_ && !equipped)
+        subOptionsBefore_ = StatBlock{};
+    wasEquipped_ = equipped;
+}
+
 void SeaSerpentWeaponEditor::refresh()
 {
     CharacterState& state = mainWindow_.state();
-    weaponSeen_ = weaponSeen_ || state.weaponEquipped;
+    followSlot();
     const int boss = chosenBoss();
     if (!(selectedValue(attacks_) > 0) || boss < 0) {
         setConfirmEnabled(false);
@@ -74,8 +82,9 @@ void SeaSerpentWeaponEditor::confirm()
 void SeaSerpentWeaponEditor::closeEvent(QCloseEvent* event)
 {
     CharacterState& state = mainWindow_.state();
-    if (!confirmed_ && !weaponSeen_ && !state.weaponEquipped)
-        static_cast<StatBlock&>(state.weapon) = subOptionsAtOpen_;
+    followSlot();
+    if (!confirmed_ && !state.weaponEquipped)
+        static_cast<StatBlock&>(state.weapon) = subOptionsBefore_;
     WeaponEditor::closeEvent(event);
 }
 

@@ -24,13 +24,15 @@ private:
     void chooseBoss(int boss);
     // Index into kSeaSerpentBosses of the selected boss option; -1 when none is.
     int chosenBoss() const;
+    // Follows the slot: a weapon taken off (or a class change) empties it, so that is what to put back.
+    void followSlot();
 
     QListWidget* attacks_ = nullptr;
     std::array<QRadioButton*, 2> bosses_{};
-    // The sub-options as they stood when the editor opened: leaving without "확인" puts them back, so
-    // a preview never stays behind in an empty slot.
-    StatBlock subOptionsAtOpen_;
-    bool weaponSeen_ = false;
+    // The sub-options the slot held apart from the preview: leaving without "확인" while no weapon is
+    // worn puts them back, so a preview never stays behind in an empty slot.
+    StatBlock subOptionsBefore_;
+    bool wasEquipped_ = false;
     bool confirmed_ = false;
 };
 
