@@ -12,8 +12,10 @@
 #include "ui/common/wrapping_label.h"
 #include "ui/soulshields/soulshield_board.h"
 #include "ui/synthesis/synthesis_hot_spot.h"
+#include "ui/weapons/weapon_slot_view.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -147,6 +149,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
         classBox_->addItem(QString::fromUtf8(info.name));
     classBox_->setCurrentIndex(-1);
     classBox_->setEditText(kNoClassText);
+    // A turn of the wheel while passing over the closed box is not a choice of class.
+    classBox_->installEventFilter(this);
     connect(classBox_, &QComboBox::activated, this, &MainWindow::onClassPicked);
     connect(classBox_, &QComboBox::editTextChanged, this, [this](const QString& text) { state_.classText = text; });
 
@@ -191,6 +195,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     sheetView_ = std::make_unique<StatSheetView>(this);
     new SoulShieldBoard(*this);
     new SynthesisHotSpot(*this);
+    new WeaponSlotView(*this);
     buildTimers();
 }
 
@@ -358,6 +363,13 @@ void MainWindow::onStripMoved(QPointF position, Qt::MouseButtons buttons)
     const double dx = (pixelsToTwips(position.x()) - state_.dragOriginX) / kTwipsPerPixel;
     const double dy = (pixelsToTwips(position.y()) - 200) / kTwipsPerPixel;
     move(pos() + QPoint(qRound(dx), qRound(dy)));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == classBox_ && event->type() == QEvent::Wheel)
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::paintEvent(QPaintEvent*)

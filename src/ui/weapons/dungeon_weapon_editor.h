@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/weapons/weapon_editor.h"
+
+#include <array>
+
+namespace tessarin {
+
+// Form3: a weapon from one of the four dungeons. Its sub-options follow from the dungeon and the class.
+class DungeonWeaponEditor : public WeaponEditor {
+    Q_OBJECT
+
+public:
+    explicit DungeonWeaponEditor(MainWindow& mainWindow);
+
+private:
+    void refresh() override;
+    void confirm() override;
+    // Index into kDungeons of the selected dungeon option; -1 when none is.
+    int chosenDungeon() const;
+
+    QListWidget* attacks_ = nullptr;
+    std::array<QRadioButton*, 4> dungeons_{};
+};
+
+} // namespace tessarin

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/weapons/weapon_editor.h"
+
+#include <array>
+
+class QLineEdit;
+
+namespace tessarin {
+
+// Form6: a weapon whose base attack and six sub-options the user types.
+class FreeWeaponEditor : public WeaponEditor {
+    Q_OBJECT
+
+public:
+    explicit FreeWeaponEditor(MainWindow& mainWindow);
+
+private:
+    void refresh() override;
+    void confirm() override;
+
+    QLineEdit* attack_ = nullptr;
+    std::array<QLineEdit*, 6> subOptions_{}; // 관통, 명중, 치명, 방어, 막기, 회피
+};
+
+} // namespace tessarin

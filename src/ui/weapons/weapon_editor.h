@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/weapon_rules.h"
+
+#include <QWidget>
+
+#include <span>
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace tessarin {
+
+class GemSelector;
+class MainWindow;
+
+// What the three weapon editors share: the window in the editor look, the frame "기본 옵션" with its
+// caption "공격력", the gem frame, "확인" and "취소", and the 10 ms timer that keeps "확인" current.
+class WeaponEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    // The text of the selected item of a list; empty without a selection.
+    static QString selectedText(const QListWidget* list);
+    // The number the selected item reads; 0 without a selection.
+    static double selectedValue(const QListWidget* list);
+    // Index of the first checked option; -1 when none is.
+    static int checkedIndex(std::span<QRadioButton* const> options);
+    // A bare 255 × 255 option button at `at` (twips) with its caption centred in a label to its right.
+    static QRadioButton* addOption(QWidget* parent, const QString& name, QPoint at, const QString& caption,
+                                   int captionWidth);
+    static QLabel* addCaption(QWidget* parent, QAbstractButton* button, const QString& caption, int captionWidth);
+
+protected:
+    struct Frame {
+        const char* title;
+        QRect clientTwips; // screen position and size of the client area
+    };
+
+    WeaponEditor(MainWindow& mainWindow, const Frame& frame, const char* noneOption, QPoint shiningAt, int firstSize);
+
+    // One tick of Timer1.
+    virtual void refresh() = 0;
+    // "확인".
+    virtual void confirm() = 0;
+
+    // A closed editor writes nothing more, even before it is deleted.
+    void closeEvent(QCloseEvent* event) override;
+
+    void setConfirmEnabled(bool enabled);
+    // Shows the confirmed weapon on the main window and closes the editor.
+    void finish(const EquippedWeapon& equipped);
+
+    MainWindow& mainWindow_;
+    QGroupBox* baseFrame_ = nullptr;
+    GemSelector* gem_ = nullptr;
+    QPushButton* confirmButton_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+} // namespace tessarin
