@@ -4,7 +4,7 @@ namespace tessarin {
 
 namespace {
 
-using B = StanceButtonSpec;
+using B = StanceButtonDef;
 constexpr std::nullopt_t none = std::nullopt;
 
 const std::array<ClassInfo, kClassCount> kClasses = {{

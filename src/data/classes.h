@@ -11,7 +11,7 @@ namespace tessarin {
 
 inline constexpr int kStanceButtonCount = 4; // Command33 .. Command36
 
-struct StanceButtonSpec {
+struct StanceButtonDef {
     Stance stance;
     const char* picture; // relative picture name (UTF-8)
     const char* tooltip; // UTF-8
@@ -21,7 +21,7 @@ struct ClassInfo {
     const char* name;       // UTF-8, as the class box lists it
     const char* weaponStem; // weapon picture stem
     double accuracy, critical, defence, block, evasion, maxLife;
-    std::array<std::optional<StanceButtonSpec>, kStanceButtonCount> buttons;
+    std::array<std::optional<StanceButtonDef>, kStanceButtonCount> buttons;
 };
 
 inline constexpr int kClassCount = 6;

@@ -14,21 +14,7 @@
 using namespace tessarin;
 using namespace tessarin::testing;
 
-// A helper that failed has already recorded the failure; the test stops there.
-#define RETURN_IF_FAILED(call)                                                                                         \
-    do {                                                                                                               \
-        call;                                                                                                          \
-        if (QTest::currentTestFailed())                                                                                \
-            return;                                                                                                    \
-    } while (false)
-
 namespace {
-
-// Object numbers of the board buttons (CommandN), by row and piece.
-constexpr int kBoardNumbers[4][8] = {{9, 1, 2, 3, 4, 5, 6, 7},
-                                     {16, 15, 14, 13, 12, 11, 10, 8},
-                                     {32, 31, 30, 29, 28, 27, 26, 25},
-                                     {24, 23, 22, 21, 20, 19, 18, 17}};
 
 // The sheet's equipment and total labels, both in the order 관통, 명중, 치명, 최대생명력, 방어, 막기, 회피.
 const QStringList kEquipment = {"Label37", "Label38", "Label39", "Label50", "Label3", "Label13", "Label43"};

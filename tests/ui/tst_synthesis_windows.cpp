@@ -16,21 +16,7 @@
 using namespace tessarin;
 using namespace tessarin::testing;
 
-// A helper that failed has already recorded the failure; the test stops there.
-#define RETURN_IF_FAILED(call)                                                                                         \
-    do {                                                                                                               \
-        call;                                                                                                          \
-        if (QTest::currentTestFailed())                                                                                \
-            return;                                                                                                    \
-    } while (false)
-
 namespace {
-
-// Board buttons (CommandN) by row and piece.
-constexpr int kBoardNumbers[4][8] = {{9, 1, 2, 3, 4, 5, 6, 7},
-                                     {16, 15, 14, 13, 12, 11, 10, 8},
-                                     {32, 31, 30, 29, 28, 27, 26, 25},
-                                     {24, 23, 22, 21, 20, 19, 18, 17}};
 
 // The chooser's stat buttons Command1 .. Command6, and the sheet's equipment label of each stat.
 enum StatButton { Penetration = 1, Accuracy, Critical, Defence, Block, Evasion };

@@ -12,14 +12,6 @@ using namespace tessarin::testing::weapons;
 
 Q_DECLARE_METATYPE(tessarin::testing::weapons::Leave)
 
-// A helper that failed has already recorded the failure; the test stops there.
-#define RETURN_IF_FAILED(call)                                                                                         \
-    do {                                                                                                               \
-        call;                                                                                                          \
-        if (QTest::currentTestFailed())                                                                                \
-            return;                                                                                                    \
-    } while (false)
-
 namespace {
 
 const QStringList kClasses = {"검사", "권사", "역사", "암살자", "기공사", "소환사"};

@@ -10,7 +10,21 @@
 #include <QPointer>
 #include <QTest>
 
+// A helper that failed has already recorded the failure; the test stops there.
+#define RETURN_IF_FAILED(call)                                                                                         \
+    do {                                                                                                               \
+        call;                                                                                                          \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (false)
+
 namespace tessarin::testing {
+
+// Object numbers of the board buttons (CommandN), by row and piece.
+constexpr int kBoardNumbers[4][8] = {{9, 1, 2, 3, 4, 5, 6, 7},
+                                     {16, 15, 14, 13, 12, 11, 10, 8},
+                                     {32, 31, 30, 29, 28, 27, 26, 25},
+                                     {24, 23, 22, 21, 20, 19, 18, 17}};
 
 // A control of a window by its object name; fails the test when it is missing.
 template <typename T = QWidget> T* control(QWidget* window, const QString& name)
