@@ -52,54 +52,60 @@ std::optional<QString> systemDecode(QByteArrayView bytes)
 }
 #endif
 
+// One pair of converters for a whole file: opening a converter costs more than converting a line.
+// Stateless: a character cut off at the end of a line is an error, not something to wait for. Errors
+// accumulate, so a converter is not used again after one.
+struct CodePage949 {
+    QStringEncoder encoder{kCodecName, QStringConverter::Flag::Stateless};
+    QStringDecoder decoder{kCodecName, QStringConverter::Flag::Stateless};
+
+    std::optional<QString> decode(QByteArrayView bytes)
+    {
+        if (!decoder.isValid()) {
+#ifdef Q_OS_WIN
+            return systemDecode(bytes);
+#else
+            return std::nullopt;
+#endif
+        }
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError())
+            return std::nullopt;
+        return text;
+    }
+
+    std::optional<QByteArray> encode(const QString& text)
+    {
+        if (!encoder.isValid()) {
+#ifdef Q_OS_WIN
+            return systemEncode(text);
+#else
+            return std::nullopt;
+#endif
+        }
+        QByteArray bytes = encoder.encode(text);
+        if (encoder.hasError())
+            return std::nullopt;
+        // A character the table lacks may come out as a substitute without an error: only an exact round
+        // trip proves the line is stored as typed.
+        const std::optional<QString> back = decode(bytes);
+        if (!back || *back != text)
+            return std::nullopt;
+        return bytes;
+    }
+};
+
 } // namespace
-
-std::optional<QByteArray> toCodePage949(const QString& text)
-{
-    QStringEncoder encoder(kCodecName, QStringConverter::Flag::Stateless);
-    if (!encoder.isValid()) {
-#ifdef Q_OS_WIN
-        return systemEncode(text);
-#else
-        return std::nullopt;
-#endif
-    }
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    // A character the table lacks may come out as a substitute without an error: only an exact round
-    // trip proves the line is stored as typed.
-    const std::optional<QString> back = fromCodePage949(bytes);
-    if (!back || *back != text)
-        return std::nullopt;
-    return bytes;
-}
-
-std::optional<QString> fromCodePage949(QByteArrayView bytes)
-{
-    // Stateless: a character cut off at the end of a line is an error, not something to wait for.
-    QStringDecoder decoder(kCodecName, QStringConverter::Flag::Stateless);
-    if (!decoder.isValid()) {
-#ifdef Q_OS_WIN
-        return systemDecode(bytes);
-#else
-        return std::nullopt;
-#endif
-    }
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
 
 SetFileEncoding encodeSetFile(const SetFileLines& lines)
 {
     SetFileEncoding result;
+    CodePage949 codec;
     for (int i = 0; i < kSetFileLineCount; ++i) {
         const QString& line = lines[static_cast<std::size_t>(i)];
         // A line break inside a value would shift every later line when the file is read back.
         const bool breaks = line.contains(u'\r') || line.contains(u'\n');
-        const std::optional<QByteArray> bytes = breaks ? std::nullopt : toCodePage949(line);
+        const std::optional<QByteArray> bytes = breaks ? std::nullopt : codec.encode(line);
         if (!bytes) {
             result.bytes.clear();
             result.fault = SetFileFault::Unencodable;
@@ -115,6 +121,7 @@ SetFileEncoding encodeSetFile(const SetFileLines& lines)
 SetFileDecoding decodeSetFile(QByteArrayView bytes)
 {
     SetFileDecoding result;
+    CodePage949 codec;
     // CR and LF never occur inside a code page 949 character (trail bytes start at 0x41), so lines can
     // be split before they are decoded.
     qsizetype pos = 0;
@@ -123,7 +130,7 @@ SetFileDecoding decodeSetFile(QByteArrayView bytes)
         qsizetype end = pos;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
-        const std::optional<QString> text = fromCodePage949(bytes.sliced(pos, end - pos));
+        const std::optional<QString> text = codec.decode(bytes.sliced(pos, end - pos));
         if (!text || text->size() > kSetFileMaxLineLength) {
             SetFileDecoding refused; // no line of a refused file is handed out
             refused.fault = text ? SetFileFault::LineTooLong : SetFileFault::NotCodePage949;

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <optional>
 
 namespace tessarin {
 
@@ -44,9 +43,5 @@ SetFileEncoding encodeSetFile(const SetFileLines& lines);
 // The first 29 lines of a set file. A line ends at CR LF, or at a lone CR or LF; a last line without an
 // ending still counts; what follows the 29th line is ignored.
 SetFileDecoding decodeSetFile(QByteArrayView bytes);
-
-// Code page 949 conversion of one line; nothing when the text or the bytes do not convert exactly.
-std::optional<QByteArray> toCodePage949(const QString& text);
-std::optional<QString> fromCodePage949(QByteArrayView bytes);
 
 } // namespace tessarin
