@@ -1,12 +1,11 @@
 #include "storage/set_file.h"
 
+#include "file_size_limit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace tessarin;
 
@@ -264,16 +263,13 @@ void TestSetFile::saveFailingMidwayKeepsThePreviousFile()
 
     SetFileLines longer = sampleLines();
     longer.fill(QStringLiteral("123456789"));
-    // The system refuses to grow any file beyond 40 bytes: the write stops partway through the new set.
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 40;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SetFile::Result result = file.save(longer);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    SetFile::Result result;
+    {
+        // The write stops partway through the new set.
+        const testing::FileSizeLimit limit(40);
+        QVERIFY(limit.active());
+        result = file.save(longer);
+    }
 
     QCOMPARE(result.outcome, SetFile::Outcome::WriteFailed);
     QCOMPARE(readAll(file.path()), before);

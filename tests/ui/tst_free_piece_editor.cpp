@@ -1,5 +1,7 @@
 #include "ui_helpers.h"
 
+#include "file_size_limit.h"
+
 #include "storage/set_file.h"
 #include "ui/common/messages.h"
 
@@ -15,20 +17,12 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include <csignal>
 #include <cstdint>
-#include <sys/resource.h>
 
 using namespace tessarin;
 using namespace tessarin::testing;
 
 namespace {
-
-// Board buttons of row 1 to 4, piece 1 to 8 (CommandN of the main window).
-constexpr int kBoard[4][8] = {{9, 1, 2, 3, 4, 5, 6, 7},
-                              {16, 15, 14, 13, 12, 11, 10, 8},
-                              {32, 31, 30, 29, 28, 27, 26, 25},
-                              {24, 23, 22, 21, 20, 19, 18, 17}};
 
 // The sheet's equipment column: 관통, 명중, 치명, 최대생명력, 방어, 막기, 회피.
 const QStringList kEquipment = {"Label37", "Label38", "Label39", "Label50", "Label3", "Label13", "Label43"};
@@ -56,7 +50,7 @@ void click(QWidget* window, const QString& name)
 
 void clickBoard(MainWindowFixture& f, int row, int piece)
 {
-    click(f.window, QStringLiteral("Command%1").arg(kBoard[row - 1][piece - 1]));
+    QTest::mouseClick(f.window->boardButton(row, piece), Qt::LeftButton);
 }
 
 QLineEdit* box(QWidget* editor, int number)
@@ -667,17 +661,13 @@ void TestFreePieceEditor::faultsChangeNothing()
         click(editor, "Command3");
         type(editor, 18, "18"); // as it was, for the comparison below
     } else {
-        // The system lets no file grow beyond 40 bytes: the new set is cut off partway.
+        // The write stops partway through the new set.
         type(editor, 8, QString(60, u'9'));
-        rlimit saved{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 40;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        click(editor, "Command3");
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            const FileSizeLimit limit(40);
+            QVERIFY(limit.active());
+            click(editor, "Command3");
+        }
         type(editor, 8, "8");
     }
     if (fault != "directory")
