@@ -159,7 +159,7 @@ void FreePieceEditor::confirm()
     const FreeEntryReading reading = readFreeEntry(texts());
     if (reading.badBox != 0) {
         // A 16-bit field cannot hold the number: nothing changes and the user can correct the box.
-        showMessage(this, QStringLiteral("%1 칸에는 -32768부터 32767까지의 정수만 넣을 수 있습니다.")
+        showMessage(this, QStringLiteral("%1 칸에는 -32768부터 32767까지의 값만 넣을 수 있습니다.")
                               .arg(freeEntryBoxName(reading.badBox)));
         boxes_[reading.badBox]->setFocus();
         return;
