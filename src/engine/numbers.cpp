@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -11,6 +12,9 @@ namespace tessarin {
 namespace {
 
 constexpr double kMax = std::numeric_limits<double>::max();
+
+// Digit and exponent counters stop here: far beyond any double, and no overflow.
+constexpr long long kSaturation = 1'000'000'000'000LL;
 
 bool isBlank(QChar c)
 {
@@ -22,10 +26,15 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// Reads a whole number in base 8 or 16 after the "&H"/"&O" prefix.
+// Reads a whole number in base 8 or 16 after the "&H"/"&O" prefix, exactly, and rounds it once to the
+// nearest double (ties to even), as decimals are: the first 64 significant bits are kept, and whether any
+// later bit is set is folded into the lowest of them, which lies below the rounding position.
 double readRadix(QStringView text, qsizetype pos, int base)
 {
-    double value = 0;
+    const int width = base == 16 ? 4 : 3;
+    std::uint64_t top = 0;
+    long long bits = 0; // significant bits read (saturating far beyond any double)
+    bool sticky = false;
     for (; pos < text.size(); ++pos) {
         const QChar c = text[pos];
         if (isBlank(c))
@@ -39,13 +48,22 @@ double readRadix(QStringView text, qsizetype pos, int base)
             digit = c.unicode() - u'A' + 10;
         if (digit < 0 || digit >= base)
             break;
-        value = value * base + digit;
+        for (int shift = width - 1; shift >= 0; --shift) {
+            const unsigned bit = (static_cast<unsigned>(digit) >> shift) & 1U;
+            if (bits == 0 && bit == 0)
+                continue; // leading zero
+            if (bits < 64)
+                top = (top << 1) | bit;
+            else
+                sticky = sticky || bit != 0;
+            bits = std::min(bits + 1, kSaturation);
+        }
     }
-    return finiteOrClamped(value);
+    if (bits <= 64)
+        return static_cast<double>(top);
+    const int scale = static_cast<int>(std::min(bits - 64, 4096LL)); // beyond 2^1024 is clamped anyway
+    return finiteOrClamped(std::ldexp(static_cast<double>(top | (sticky ? 1U : 0U)), scale));
 }
-
-// Digit and exponent counters stop here: far beyond any double, and no overflow.
-constexpr long long kSaturation = 1'000'000'000'000LL;
 
 } // namespace
 

@@ -71,6 +71,19 @@ void TestNumbers::textToNumber_data()
     QTest::newRow("underflow is zero") << QStringLiteral("1e-999") << 0.0;
     QTest::newRow("huge exponent") << QStringLiteral("1e99999999999999999999") << max;
     QTest::newRow("tiny with huge digits") << QStringLiteral("0.0000001e-99999999999") << 0.0;
+    QTest::newRow("hex beyond 53 bits rounded once") << QStringLiteral("&H20000000000001F") << 144115188075855904.0;
+    QTest::newRow("hex tie to even") << QStringLiteral("&H20000000000001") << 9007199254740992.0;
+    QTest::newRow("hex above the tie rounds up") << QStringLiteral("&H200000000000011") << 144115188075855904.0;
+    QTest::newRow("hex 64 bits") << QStringLiteral("&HFFFFFFFFFFFFFFFF") << 18446744073709551616.0;
+    QTest::newRow("hex sticky bit far down")
+        << (QStringLiteral("&H20000000000001") + QStringLiteral("0").repeated(20) + "1")
+        << std::ldexp(9007199254740994.0, 84);
+    QTest::newRow("hex leading zeros") << QStringLiteral("&H0000000000000000000001F") << 31.0;
+    QTest::newRow("octal beyond 53 bits rounded once")
+        << QStringLiteral("&O10000000000000000037") << 144115188075855904.0;
+    QTest::newRow("octal tie to even") << QStringLiteral("&O400000000000000003") << 9007199254740996.0;
+    QTest::newRow("hex largest double") << (QStringLiteral("&HFFFFFFFFFFFFF8") + QStringLiteral("0").repeated(242))
+                                        << max;
     QTest::newRow("large hex") << (QStringLiteral("&H") + QStringLiteral("F").repeated(300)) << max;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/common/pictures.h"
 #include "ui/main/main_window.h"
 #include "ui/soulshields/catalogue_editor.h"
+#include "ui/soulshields/free_piece_editor.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,8 +30,15 @@ void SoulShieldBoard::click(int row, int piece)
         auto* editor = mainWindow_.windows().show<CatalogueEditor>(QStringLiteral("Form5"),
                                                                    [this] { return new CatalogueEditor(mainWindow_); });
         editor->fill(*entry);
+        return;
     }
-    // Row 4 opens the free-entry editor, which has its own window.
+    // The free-entry editor is only hidden between uses, so its set effects and maxima keep their text.
+    auto* editor = qobject_cast<FreePieceEditor*>(mainWindow_.windows().find(QStringLiteral("Form12")));
+    if (!editor) {
+        editor = new FreePieceEditor(mainWindow_);
+        mainWindow_.windows().keep(editor);
+    }
+    editor->open(piece);
 }
 
 } // namespace tessarin

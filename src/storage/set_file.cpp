@@ -1,0 +1,104 @@
+#include "storage/set_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace tessarin {
+
+namespace {
+
+const QString kFileName = QStringLiteral("data.dat");
+
+// A set file is a few hundred bytes; anything far beyond what 29 full boxes need is not one, and is
+// not read into memory.
+constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+
+SetFile::Result failed(SetFile::Outcome outcome, SetFileFault fault = SetFileFault::None, int line = 0)
+{
+    SetFile::Result result;
+    result.outcome = outcome;
+    result.fault = fault;
+    result.line = line;
+    return result;
+}
+
+} // namespace
+
+SetFile::SetFile(QString path) : path_(std::move(path)) {}
+
+QString SetFile::defaultPath()
+{
+    return choosePath(QCoreApplication::applicationDirPath(),
+                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString SetFile::choosePath(const QString& programFolder, const QString& userFolder)
+{
+    const QString besideProgram = QDir(programFolder).filePath(kFileName);
+    if (QFileInfo::exists(besideProgram) || QFileInfo(programFolder).isWritable() || userFolder.isEmpty())
+        return besideProgram;
+    return QDir(userFolder).filePath(kFileName);
+}
+
+SetFile::Result SetFile::save(const SetFileLines& lines) const
+{
+    const SetFileEncoding encoded = encodeSetFile(lines);
+    if (encoded.fault != SetFileFault::None)
+        return failed(Outcome::Unencodable, encoded.fault, encoded.line);
+
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+        return failed(Outcome::WriteFailed);
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(Outcome::WriteFailed);
+    // Qt 6.4's commit() can report success after its own final flush failed: flush and check first.
+    const bool written =
+        file.write(encoded.bytes) == encoded.bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+    if (!written) {
+        file.cancelWriting(); // the temporary file goes with `file`; the set file is untouched
+        return failed(Outcome::WriteFailed);
+    }
+    if (!file.commit())
+        return failed(Outcome::WriteFailed);
+    return {};
+}
+
+SetFile::Result SetFile::load() const
+{
+    const QFileInfo info(path_);
+    if (!info.exists())
+        return failed(Outcome::NotFound);
+    QFile file(path_);
+    if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
+        return failed(Outcome::Unreadable);
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
+        return failed(Outcome::Unreadable);
+
+    const SetFileDecoding decoded = decodeSetFile(bytes);
+    if (decoded.fault != SetFileFault::None)
+        return failed(Outcome::Invalid, decoded.fault, decoded.line);
+    Result result;
+    result.lines = decoded.lines;
+    return result;
+}
+
+SetFile::Result SetFile::remove() const
+{
+    const QFileInfo info(path_);
+    if (!info.exists() && !info.isSymLink())
+        return failed(Outcome::NotFound);
+    if (!info.isFile() && !info.isSymLink())
+        return failed(Outcome::DeleteFailed);
+    if (!QFile::remove(path_))
+        return failed(Outcome::DeleteFailed);
+    return {};
+}
+
+} // namespace tessarin
