@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace tessarin;
@@ -334,10 +335,18 @@ void TestMainWindow::setEffects()
     state.freeSetEffect5 = {2, 4, 0, 0, 0, 32767, 0};
     state.freeSetEffect8 = {3, 6, 0, 0, -2, 32767, 0}; // the 회피 sum goes beyond 16 bits without wrapping
     // Pieces arrive one at a time, as a person equips them: row 1 first, then the sea serpent, then free.
+    // After each piece, the set cycles and then one indicator cycle run, however busy the machine is.
+    auto runCycles = [&](std::initializer_list<const char*> timers) {
+        for (const char* name : timers) {
+            QSignalSpy ticks(control<QTimer>(f.window, QString::fromLatin1(name)), &QTimer::timeout);
+            QTRY_VERIFY(ticks.count() >= 1);
+        }
+    };
     auto equipOneByOne = [&](auto& count, int target) {
         for (int i = 0; i < target; ++i) {
             ++count;
-            QTest::qWait(70); // one indicator cycle
+            runCycles({"Timer3", "Timer4"});
+            runCycles({"Timer5"});
         }
     };
     equipOneByOne(state.lostSetCount, lost);

@@ -149,10 +149,10 @@ void TestWeaponEditors::dungeonConfirmNeedsBoth()
     QVERIFY(editor);
     QCOMPARE(control<QListWidget>(editor, "List2")->count(), 5);
     QVERIFY(control<QRadioButton>(editor, "Option10")->isChecked());
-    QTest::qWait(50);
+    QVERIFY(waitForTick(editor));
     QVERIFY(!confirmEnabled(editor));
     click(editor, "Option4");
-    QTest::qWait(50);
+    QVERIFY(waitForTick(editor));
     QVERIFY(!confirmEnabled(editor)); // a dungeon without a base attack
     RETURN_IF_FAILED(clickItem(editor, "List2", QStringLiteral("157")));
     QTRY_VERIFY(confirmEnabled(editor));
@@ -201,7 +201,7 @@ void TestWeaponEditors::seaSerpentWeapon()
     QVERIFY(control<QRadioButton>(editor, "Option3")->isChecked()); // "없음"
     click(editor, boss == 1 ? "Option1" : "Option2");
     QVERIFY(control<QListWidget>(editor, "List2")->isEnabled());
-    QTest::qWait(50);
+    QVERIFY(waitForTick(editor));
     QVERIFY(!confirmEnabled(editor)); // a boss without a base attack
     RETURN_IF_FAILED(clickItem(editor, "List2", attack));
     // The sheet previews the sub-options before "확인".
@@ -254,11 +254,11 @@ void TestWeaponEditors::freeEntryAttack()
     RETURN_IF_FAILED(chooseClass(f, QStringLiteral("역사")));
     QWidget* editor = openEditor(f, "Command3", "Form6");
     QVERIFY(editor);
-    QTest::qWait(30);
+    QVERIFY(waitForTick(editor));
     QVERIFY(!confirmEnabled(editor));
     if (!typed.isEmpty())
         RETURN_IF_FAILED(typeInto(editor, "Text1", typed));
-    QTest::qWait(50);
+    QVERIFY(waitForTick(editor));
     QCOMPARE(confirmEnabled(editor), enabled);
     if (!enabled)
         return;

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 // A helper that failed has already recorded the failure; the test stops there.
 #define RETURN_IF_FAILED(call)                                                                                         \
@@ -43,6 +45,17 @@ inline QString labelText(QWidget* window, const QString& name)
 inline QString pictureOf(QWidget* window, const QString& name)
 {
     return control(window, name)->property("picture").toString();
+}
+
+// Waits until the named timer of a window has run once more, so a check of what it keeps up to date
+// holds however busy the machine is.
+inline bool waitForTick(QObject* window, const QString& timer = QStringLiteral("Timer1"))
+{
+    auto* found = window->findChild<QTimer*>(timer);
+    if (!found)
+        qFatal("timer %s not found", qPrintable(timer));
+    QSignalSpy ticks(found, &QTimer::timeout);
+    return ticks.wait(2000);
 }
 
 // Picks an entry of a combo box's list the way a person does: open the list and click the entry.
