@@ -6,6 +6,7 @@
 #include "engine/stances.h"
 #include "engine/stat_sheet.h"
 #include "data/classes.h"
+#include "ui/accessories/accessory_slots.h"
 #include "ui/common/hot_label.h"
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
@@ -181,7 +182,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
         const QPoint at = accessoryPositions[static_cast<std::size_t>(n)];
         auto* slot = makeHotLabel(this, nullptr, {at.x(), at.y(), 735, 735});
         slot->setObjectName(QStringLiteral("Image%1").arg(13 + n));
-        slot->setScaledContents(true);
+        // Accessory pictures are shown at their own size, not stretched to the slot.
+        slot->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
     buildStatSheet();
@@ -196,6 +198,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     new SoulShieldBoard(*this);
     new SynthesisHotSpot(*this);
     new WeaponSlotView(*this);
+    new AccessorySlots(*this);
     buildTimers();
 }
 
