@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 #include "ui/accessories/accessory_slots.h"
+#include "ui/common/placement.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_window.h"
@@ -39,14 +40,6 @@ constexpr std::array<Row, kAccessoryFieldCount> kRows = {{
     {"추가 피해", 240},
     {"최대생명력", 240},
 }};
-
-template <typename W> W* place(W* widget, const char* name, int left, int top, int width, int height)
-{
-    if (name)
-        widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
 
 } // namespace
 

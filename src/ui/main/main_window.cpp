@@ -100,6 +100,22 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString&
     return label;
 }
 
+// The character sheet's figures and brackets are set narrower still: a five-digit figure (10978) then
+// keeps clear of the "(" beside it in the designed columns, and of the ")" once that stands at the
+// right edge of its label.
+constexpr int kSheetFigureStretch = 80;
+
+QLabel* makeSheetLabel(QWidget* parent, const char* name, QRect twips, const QString& text,
+                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    QLabel* label = makeLabel(parent, name, twips, text);
+    QFont font = label->font();
+    font.setStretch(kSheetFigureStretch);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
 HotLabel* makeHotLabel(QWidget* parent, const char* name, QRect twips)
 {
     auto* label = new HotLabel(parent);
@@ -208,14 +224,14 @@ void MainWindow::buildStatSheet()
 {
     for (const SheetRowLayout& row : kSheetRows) {
         const bool attack = row.top == 7245;
-        makeLabel(this, row.total, {2280, row.top, 495, 255}, attack ? QStringLiteral("60") : QStringLiteral("0"));
-        makeLabel(this, nullptr, {2760, row.top, 135, 255}, QStringLiteral("("));
-        auto* base =
-            makeLabel(this, row.base, {2640, row.top, 615, 255}, attack ? QStringLiteral("60") : QStringLiteral("0"));
-        base->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        makeLabel(this, nullptr, {3315, row.top, 165, 195}, QStringLiteral("+"));
-        makeLabel(this, row.equipment, {3480, row.top, row.equipmentWidth, 285}, QStringLiteral("0"));
-        makeLabel(this, row.closing, {3840, row.top, 135, 255}, QStringLiteral(")"));
+        const QString start = attack ? QStringLiteral("60") : QStringLiteral("0");
+        makeSheetLabel(this, row.total, {2280, row.top, 495, 255}, start);
+        makeSheetLabel(this, nullptr, {2760, row.top, 135, 255}, QStringLiteral("("));
+        makeSheetLabel(this, row.base, {2640, row.top, 615, 255}, start, Qt::AlignRight | Qt::AlignVCenter);
+        makeSheetLabel(this, nullptr, {3315, row.top, 165, 195}, QStringLiteral("+"));
+        makeSheetLabel(this, row.equipment, {3480, row.top, row.equipmentWidth, 285}, QStringLiteral("0"));
+        makeSheetLabel(this, row.closing, {3840, row.top, 135, 255}, QStringLiteral(")"),
+                       Qt::AlignRight | Qt::AlignVCenter);
     }
     for (const RateLayout& rate : kRates) {
         auto* caption = new WrappingLabel(QString::fromUtf8(rate.caption), this);
@@ -230,8 +246,8 @@ void MainWindow::buildStatSheet()
             caption->setFont(font);
         }
         const bool additional = QByteArrayView(rate.value) == "Label35";
-        makeLabel(this, rate.value, {rate.valuePos.x(), rate.valuePos.y(), rate.valueWidth, rate.height},
-                  additional ? QStringLiteral("0") : QString());
+        makeSheetLabel(this, rate.value, {rate.valuePos.x(), rate.valuePos.y(), rate.valueWidth, rate.height},
+                       additional ? QStringLiteral("0") : QString());
         if (!rate.percentPos.isNull())
             makeLabel(this, nullptr, {rate.percentPos.x(), rate.percentPos.y(), 135, rate.height}, QStringLiteral("%"));
     }
