@@ -54,6 +54,10 @@ AccessoryEditor::AccessoryEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
         const int top = 120 + 360 * static_cast<int>(i);
         auto* box = place(new QLineEdit(frame), nullptr, 1440, top, 615, 285);
         box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        // Typed fractions must read as fractions: lighter hinting draws "12.5" as "12,5" at this size.
+        QFont sharp = box->font();
+        sharp.setHintingPreference(QFont::PreferFullHinting);
+        box->setFont(sharp);
         // The caption runs from its designed left edge up to the box, level with the box's text.
         const int left = kRows[i].left;
         auto* caption =

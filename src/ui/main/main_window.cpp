@@ -111,6 +111,8 @@ QLabel* makeSheetLabel(QWidget* parent, const char* name, QRect twips, const QSt
     QLabel* label = makeLabel(parent, name, twips, text);
     QFont font = label->font();
     font.setStretch(kSheetFigureStretch);
+    // Full hinting keeps the decimal point a point: lighter hinting draws "340.5" as "340,5" at this size.
+    font.setHintingPreference(QFont::PreferFullHinting);
     label->setFont(font);
     label->setAlignment(alignment);
     return label;
