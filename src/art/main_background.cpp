@@ -374,25 +374,33 @@ void paintCharacterPanel(QPainter& p)
     }
 }
 
-void paintStatGroup(QPainter& p, const QString& heading, qreal headingTop, const StatName* names, std::size_t count)
+// `gapTop` and `gapBottom` bound the free band above the group's first row; the heading stands in its
+// middle, small enough to keep clear of the rows on either side (the band above 방어 is 15 px).
+void paintStatGroup(QPainter& p, const QString& heading, qreal gapTop, qreal gapBottom, const StatName* names,
+                    std::size_t count)
 {
-    p.setFont(koreanFont(12.0, true));
-    const QRectF headingRect(20.0, headingTop, 60.0, 15.0);
-    drawShadowText(p, headingRect, Qt::AlignLeft | Qt::AlignVCenter, heading, QColor(colours::heading));
-    const qreal headingWidth = QFontMetricsF(p.font()).horizontalAdvance(heading);
+    p.setFont(koreanFont(11.0, true));
+    const QFontMetricsF metrics(p.font());
+    // Centre the glyphs themselves, not the font's line box, which reaches far below Hangul.
+    const QRectF ink = metrics.tightBoundingRect(heading);
+    const qreal baseline = (gapTop + gapBottom) / 2.0 - ink.center().y();
+    drawShadowText(p, QRectF(20.0, baseline - metrics.ascent(), 60.0, metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                   heading, QColor(colours::heading));
+    const qreal headingWidth = metrics.horizontalAdvance(heading);
     QLinearGradient rule(QPointF(24.0 + headingWidth, 0), QPointF(236.0, 0));
     rule.setColorAt(0.0, QColor(colours::gold));
     rule.setColorAt(1.0, QColor(colours::gold).darker(400));
     p.setPen(QPen(QBrush(rule), 1.0));
-    const qreal y = headingTop + 8.5;
+    const qreal y = std::floor((gapTop + gapBottom) / 2.0) + 0.5;
     p.drawLine(QPointF(26.0 + headingWidth, y), QPointF(236.0, y));
 
     p.setFont(koreanFont(12.0));
     for (std::size_t i = 0; i < count; ++i) {
         const qreal top = tw(names[i].topTwips);
         const QRectF row(14.0, top, 452.0, rowHeight);
+        // The stripe stops a pixel short of the row's edges, so a heading in the band beside it has air.
         if (i % 2 == 0)
-            p.fillRect(row, QColor(255, 255, 255, 9));
+            p.fillRect(row.adjusted(0, 1, 0, -1), QColor(255, 255, 255, 9));
         // A small diamond bullet before each name.
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
@@ -417,9 +425,12 @@ void paintStatSheet(QPainter& p)
     p.setBrush(QColor(0, 0, 0, 60));
     p.drawRoundedRect(sheet, 4.0, 4.0);
     p.restore();
-    // Headings sit in the gaps above their groups.
-    paintStatGroup(p, QStringLiteral("공격"), 466.0, attackNames.data(), attackNames.size());
-    paintStatGroup(p, QStringLiteral("방어"), 604.0, defenceNames.data(), defenceNames.size());
+    // Headings sit in the gaps above their groups: under the accessory row, and between the 치명 row and
+    // the 생명력 row.
+    paintStatGroup(p, QStringLiteral("공격"), tw(6240 + 735), tw(attackNames[0].topTwips), attackNames.data(),
+                   attackNames.size());
+    paintStatGroup(p, QStringLiteral("방어"), tw(8805) + rowHeight, tw(defenceNames[0].topTwips), defenceNames.data(),
+                   defenceNames.size());
 }
 
 void paintInventoryCell(QPainter& p, const QRectF& rect)

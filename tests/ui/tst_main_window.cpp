@@ -2,12 +2,15 @@
 
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
+#include "ui/common/wrapping_label.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace tessarin;
@@ -50,6 +53,12 @@ private slots:
     void setEffects();
     void indicatorsFollowRemoval();
     void idleTickTouchesNoLabel();
+    void captionBreaks_data();
+    void captionBreaks();
+    void captionLines_data();
+    void captionLines();
+    void fiveDigitFiguresKeepClearOfBrackets_data();
+    void fiveDigitFiguresKeepClearOfBrackets();
 };
 
 void TestMainWindow::startFigures()
@@ -395,6 +404,128 @@ void TestMainWindow::idleTickTouchesNoLabel()
     f.window->installEventFilter(&counter);
     QTest::qWait(200);
     QCOMPARE(counter.updates, 0);
+}
+
+void TestMainWindow::captionBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("breaks");
+
+    QTest::newRow("치명타피해량") << QStringLiteral("치명타피해량") << QList<int>{3};
+    QTest::newRow("최대생명력") << QStringLiteral("최대생명력") << QList<int>{2};
+    QTest::newRow("추가피해") << QStringLiteral("추가피해") << QList<int>{2};
+    QTest::newRow("추가 피해: after the blank") << QStringLiteral("추가 피해") << QList<int>{3};
+    QTest::newRow("피해감소율") << QStringLiteral("피해감소율") << QList<int>{2};
+    QTest::newRow("one word") << QStringLiteral("치명률") << QList<int>{};
+    QTest::newRow("unknown word stays whole") << QStringLiteral("잃어버린") << QList<int>{};
+    QTest::newRow("blanks and words") << QStringLiteral("막기 확률 8") << QList<int>{3, 6};
+}
+
+void TestMainWindow::captionBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, breaks);
+    QCOMPARE(WrappingLabel::breakOpportunities(text), breaks);
+}
+
+void TestMainWindow::captionLines_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("추가피해") << QStringLiteral("추가피해") << QStringList{"추가", "피해"};
+    QTest::newRow("치명타피해량") << QStringLiteral("치명타피해량") << QStringList{"치명타", "피해량"};
+    QTest::newRow("기대공격력") << QStringLiteral("기대공격력") << QStringList{"기대공격력"};
+}
+
+// The lines the main window's rate captions are drawn in, in their own font and box; the text stays whole.
+void TestMainWindow::captionLines()
+{
+    QFETCH(QString, caption);
+    QFETCH(QStringList, lines);
+    MainWindowFixture f;
+    WrappingLabel* label = nullptr;
+    for (WrappingLabel* candidate : f.window->findChildren<WrappingLabel*>())
+        if (candidate->text() == caption)
+            label = candidate;
+    QVERIFY(label);
+    const QFontMetricsF metrics(label->font());
+    const QRect box = label->contentsRect();
+    QCOMPARE(WrappingLabel::wrap(caption, metrics, box.width()), lines);
+    QVERIFY(metrics.height() * lines.size() <= box.height() + 1);
+    // Too narrow for a compound, it breaks between the words; too narrow for a word, inside it.
+    QCOMPARE(
+        WrappingLabel::wrap(QStringLiteral("최대생명력"), metrics, metrics.horizontalAdvance(QStringLiteral("최대생"))),
+        (QStringList{"최대", "생명력"}));
+    QCOMPARE(WrappingLabel::wrap(QStringLiteral("치명타"), metrics, metrics.horizontalAdvance(QStringLiteral("치명"))),
+             (QStringList{"치명", "타"}));
+}
+
+void TestMainWindow::fiveDigitFiguresKeepClearOfBrackets_data()
+{
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("equipment");
+    QTest::addColumn<QString>("closing");
+
+    QTest::newRow("공격력") << "Label44"
+                            << "Label23"
+                            << "Label25"
+                            << "Label53_7";
+    QTest::newRow("치명") << "Label14"
+                          << "Label27"
+                          << "Label39"
+                          << "Label53_10";
+    QTest::newRow("생명력") << "Label51"
+                            << "Label36"
+                            << "Label50"
+                            << "Label53_11";
+    QTest::newRow("회피") << "Label49"
+                          << "Label42"
+                          << "Label43"
+                          << "Label53_14";
+}
+
+// A 검사 (생명력 13336) with an accessory of 10978 in every stat: five-digit totals, bases and equipment
+// figures, whose drawn text must keep two pixels from the brackets.
+void TestMainWindow::fiveDigitFiguresKeepClearOfBrackets()
+{
+    QFETCH(QString, total);
+    QFETCH(QString, base);
+    QFETCH(QString, equipment);
+    QFETCH(QString, closing);
+    MainWindowFixture f;
+    pickFromList(control<QComboBox>(f.window, "Combo1"), QStringLiteral("검사"));
+    QTest::mouseClick(control(f.window, "Image13"), Qt::LeftButton);
+    QWidget* editor = f.window->windows().find(QStringLiteral("Form10"));
+    QVERIFY(editor);
+    for (int i = 1; i <= 10; ++i)
+        QTest::keyClicks(control<QLineEdit>(editor, QStringLiteral("Text%1").arg(i)), QStringLiteral("10978"));
+    QTest::mouseClick(control<QPushButton>(editor, "Command1"), Qt::LeftButton);
+    QTRY_COMPARE(labelText(f.window, "Label51"), QStringLiteral("24314"));
+    QCOMPARE(labelText(f.window, equipment), QStringLiteral("10978"));
+
+    auto* totalLabel = control<QLabel>(f.window, total);
+    auto* equipmentLabel = control<QLabel>(f.window, equipment);
+    QLabel* opening = nullptr;
+    for (QLabel* label : f.window->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("(") && label->y() == totalLabel->y())
+            opening = label;
+    QVERIFY(opening && (opening->alignment() & Qt::AlignLeft) && (totalLabel->alignment() & Qt::AlignLeft));
+    auto advance = [](QLabel* label, const QString& text) {
+        return QFontMetricsF(label->font()).horizontalAdvance(text);
+    };
+    // Right-aligned labels: where their drawn text starts.
+    auto textLeft = [&advance](QLabel* label, const QString& text) {
+        return (label->alignment() & Qt::AlignRight) ? label->geometry().right() + 1 - advance(label, text)
+                                                     : qreal(label->x());
+    };
+    constexpr qreal gap = 2.0;
+    QVERIFY(totalLabel->x() + advance(totalLabel, totalLabel->text()) + gap <= opening->x());
+    QVERIFY(opening->x() + advance(opening, QStringLiteral("(")) + gap <=
+            textLeft(control<QLabel>(f.window, base), QStringLiteral("13336")));
+    QVERIFY(equipmentLabel->x() + advance(equipmentLabel, equipmentLabel->text()) + gap <=
+            textLeft(control<QLabel>(f.window, closing), QStringLiteral(")")));
 }
 
 QTEST_MAIN(TestMainWindow)

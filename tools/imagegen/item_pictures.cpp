@@ -19,8 +19,10 @@ namespace {
 
 // The gem box is 720 twips: 48 px, shown at its own size.
 constexpr int gemSide = 48;
-// The accessory boxes are 735 twips (49 px); drawn at twice that.
+// The accessory boxes are 735 twips (49 px) and show their picture at its own size: drawn at twice
+// that, then reduced.
 constexpr int accessorySide = 98;
+constexpr int accessorySlotSide = 49;
 
 QPointF polar(QPointF centre, qreal radius, qreal angle)
 {
@@ -170,7 +172,7 @@ QImage accessoryPicture(void (*draw)(QPainter&))
     p.setPen(QPen(QColor(art::colours::gold), 2.0));
     p.drawRoundedRect(QRectF(2, 2, accessorySide - 4, accessorySide - 4), 6, 6);
     p.end();
-    return image;
+    return image.scaled(accessorySlotSide, accessorySlotSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace

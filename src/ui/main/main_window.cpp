@@ -6,6 +6,7 @@
 #include "engine/stances.h"
 #include "engine/stat_sheet.h"
 #include "data/classes.h"
+#include "ui/accessories/accessory_slots.h"
 #include "ui/common/hot_label.h"
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
@@ -99,6 +100,24 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString&
     return label;
 }
 
+// The character sheet's figures and brackets are set narrower still: a five-digit figure (10978) then
+// keeps clear of the "(" beside it in the designed columns, and of the ")" once that stands at the
+// right edge of its label.
+constexpr int kSheetFigureStretch = 80;
+
+QLabel* makeSheetLabel(QWidget* parent, const char* name, QRect twips, const QString& text,
+                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    QLabel* label = makeLabel(parent, name, twips, text);
+    QFont font = label->font();
+    font.setStretch(kSheetFigureStretch);
+    // Full hinting keeps the decimal point a point: lighter hinting draws "340.5" as "340,5" at this size.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
 HotLabel* makeHotLabel(QWidget* parent, const char* name, QRect twips)
 {
     auto* label = new HotLabel(parent);
@@ -181,7 +200,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
         const QPoint at = accessoryPositions[static_cast<std::size_t>(n)];
         auto* slot = makeHotLabel(this, nullptr, {at.x(), at.y(), 735, 735});
         slot->setObjectName(QStringLiteral("Image%1").arg(13 + n));
-        slot->setScaledContents(true);
+        // Accessory pictures are shown at their own size, not stretched to the slot.
+        slot->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
     buildStatSheet();
@@ -196,6 +216,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     new SoulShieldBoard(*this);
     new SynthesisHotSpot(*this);
     new WeaponSlotView(*this);
+    new AccessorySlots(*this);
     buildTimers();
 }
 
@@ -205,14 +226,14 @@ void MainWindow::buildStatSheet()
 {
     for (const SheetRowLayout& row : kSheetRows) {
         const bool attack = row.top == 7245;
-        makeLabel(this, row.total, {2280, row.top, 495, 255}, attack ? QStringLiteral("60") : QStringLiteral("0"));
-        makeLabel(this, nullptr, {2760, row.top, 135, 255}, QStringLiteral("("));
-        auto* base =
-            makeLabel(this, row.base, {2640, row.top, 615, 255}, attack ? QStringLiteral("60") : QStringLiteral("0"));
-        base->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        makeLabel(this, nullptr, {3315, row.top, 165, 195}, QStringLiteral("+"));
-        makeLabel(this, row.equipment, {3480, row.top, row.equipmentWidth, 285}, QStringLiteral("0"));
-        makeLabel(this, row.closing, {3840, row.top, 135, 255}, QStringLiteral(")"));
+        const QString start = attack ? QStringLiteral("60") : QStringLiteral("0");
+        makeSheetLabel(this, row.total, {2280, row.top, 495, 255}, start);
+        makeSheetLabel(this, nullptr, {2760, row.top, 135, 255}, QStringLiteral("("));
+        makeSheetLabel(this, row.base, {2640, row.top, 615, 255}, start, Qt::AlignRight | Qt::AlignVCenter);
+        makeSheetLabel(this, nullptr, {3315, row.top, 165, 195}, QStringLiteral("+"));
+        makeSheetLabel(this, row.equipment, {3480, row.top, row.equipmentWidth, 285}, QStringLiteral("0"));
+        makeSheetLabel(this, row.closing, {3840, row.top, 135, 255}, QStringLiteral(")"),
+                       Qt::AlignRight | Qt::AlignVCenter);
     }
     for (const RateLayout& rate : kRates) {
         auto* caption = new WrappingLabel(QString::fromUtf8(rate.caption), this);
@@ -227,8 +248,8 @@ void MainWindow::buildStatSheet()
             caption->setFont(font);
         }
         const bool additional = QByteArrayView(rate.value) == "Label35";
-        makeLabel(this, rate.value, {rate.valuePos.x(), rate.valuePos.y(), rate.valueWidth, rate.height},
-                  additional ? QStringLiteral("0") : QString());
+        makeSheetLabel(this, rate.value, {rate.valuePos.x(), rate.valuePos.y(), rate.valueWidth, rate.height},
+                       additional ? QStringLiteral("0") : QString());
         if (!rate.percentPos.isNull())
             makeLabel(this, nullptr, {rate.percentPos.x(), rate.percentPos.y(), 135, rate.height}, QStringLiteral("%"));
     }

@@ -4,6 +4,7 @@
 #include "engine/numbers.h"
 #include "engine/soulshield_rules.h"
 #include "ui/common/pictures.h"
+#include "ui/common/placement.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
@@ -26,14 +27,6 @@ double listValue(const QListWidget* list)
 {
     const QListWidgetItem* item = list->currentItem();
     return item && item->isSelected() ? textToNumber(item->text()) : 0;
-}
-
-template <typename W> W* place(W* widget, const char* name, int left, int top, int width, int height)
-{
-    if (name)
-        widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
 }
 
 } // namespace
