@@ -89,6 +89,7 @@ sweep() { # indicator name, left in twips
     sleep 0.1
     local steps=0 shown=0 lost=0 first="" state
     local -a path=()
+    local -A offsets=() # tooltip corner minus pointer, every one seen while it was up
     for ((i = 2; i <= size - 3; i++)); do path+=("$((x0 + i)) $((y0 + size / 2))"); done
     for ((i = size - 3; i >= 2; i--)); do path+=("$((x0 + i)) $((y0 + i))"); done
     for point in "${path[@]}"; do
@@ -101,8 +102,9 @@ sweep() { # indicator name, left in twips
         local inner=$(((x - x0) * 15 > 20 && (x - x0) * 15 < 325 && (y - y0) * 15 > 20 && (y - y0) * 15 < 325))
         if [[ -n $state ]]; then
             shown=$((shown + 1))
+            read -r tx ty tw th <<<"$state"
+            offsets[$((tx - x)),$((ty - y))]=1
             if [[ -z $first ]]; then
-                read -r tx ty tw th <<<"$state"
                 first="pointer $x,$y; tooltip ${tw}x$th at $tx,$ty: left edge $((tx - x)) px from the pointer, top edge $((ty - y)) px"
                 import -window root "$pictures/$name-first-show.png"
             fi
@@ -119,6 +121,7 @@ sweep() { # indicator name, left in twips
     after=$(tooltip_state)
     echo "$name: $steps steps, tooltip up after $shown of them, gone $lost times while the pointer was inside"
     echo "    first shown: ${first:-never}"
+    echo "    tooltip corner relative to the pointer while up (x,y px): ${!offsets[*]}"
     echo "    over the bare window left of it: ${after:+still up ($after)}${after:-hidden}"
     if [[ -z $first || $lost -gt 0 || -n $after ]]; then failures=$((failures + 1)); fi
 }

@@ -8,16 +8,19 @@
 
 #include <QEvent>
 
+#include <algorithm>
+
 namespace tessarin {
 
 TooltipHover::TooltipHover(MainWindow& mainWindow) : QObject(&mainWindow), mainWindow_(mainWindow)
 {
-    for (const char* name : {"Image10", "Image11", "Image12", "Image18"}) {
-        auto* picture = mainWindow.findChild<HotLabel*>(QString::fromLatin1(name));
+    const std::array<const char*, 4> names = {"Image10", "Image11", "Image12", "Image18"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        auto* picture = mainWindow.findChild<HotLabel*>(QString::fromLatin1(names[i]));
         connect(picture, &HotLabel::moved, this,
                 [this, picture](QPointF position) { pictureMoved(picture, position); });
+        pictures_[i] = picture;
     }
-    gemPicture_ = mainWindow.findChild<QLabel*>(QStringLiteral("Image18"));
     // Moves over the bare window surface reach the main window itself; moves over its controls do not.
     mainWindow.installEventFilter(this);
 }
@@ -29,16 +32,25 @@ bool TooltipHover::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void TooltipHover::pictureMoved(QLabel* picture, QPointF position)
+void TooltipHover::pictureMoved(HotLabel* picture, QPointF position)
 {
     const QPointF pointer(pixelsToTwips(position.x()), pixelsToTwips(position.y()));
     const CharacterState& state = mainWindow_.state();
-    apply(picture == gemPicture_ ? gemTooltip(state, pointer) : setIndicatorTooltip(state, pointer));
+    apply(picture == pictures_.back() ? gemTooltip(state, pointer) : setIndicatorTooltip(state, pointer));
 }
 
-void TooltipHover::tooltipMoved(QPointF)
+void TooltipHover::tooltipMoved(QPointF globalPosition)
 {
-    hide();
+    // Over Image11 and Image12 the tooltip opens under the pointer. Hiding it on the next move would
+    // let the picture show it again on the move after, and it would flicker; so a move over the
+    // tooltip where a hover picture lies beneath counts as a move over that picture. Anywhere else
+    // it hides the tooltip.
+    const QPoint inMainWindow = mainWindow_.mapFromGlobal(globalPosition).toPoint();
+    auto* picture = qobject_cast<HotLabel*>(mainWindow_.childAt(inMainWindow));
+    if (picture && std::find(pictures_.begin(), pictures_.end(), picture) != pictures_.end())
+        pictureMoved(picture, picture->mapFromGlobal(globalPosition));
+    else
+        hide();
 }
 
 void TooltipHover::apply(const TooltipView& view)
