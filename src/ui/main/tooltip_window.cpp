@@ -20,6 +20,10 @@ TooltipWindow::TooltipWindow(QWidget* mainWindow)
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setGeometry(twipsRect(0, 0, 3015, 4215));
     label_->setTextFormat(Qt::PlainText);
+    // Set a little narrower, so the longest bonus ("막기 확률 9% 증가") fits the 1600-twip gem tooltip.
+    QFont font = label_->font();
+    font.setStretch(94);
+    label_->setFont(font);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label_->setStyleSheet(QStringLiteral("QLabel { background: rgb(64, 64, 64); color: white; }"));
     connect(label_, &HotLabel::moved, this,
