@@ -1,24 +1,17 @@
 #include "engine/tooltip_rules.h"
 
+#include "tooltip_test_texts.h"
+
 #include <QTest>
 
 using namespace tessarin;
+using namespace tessarin::testing;
 
 using Action = TooltipView::Action;
 Q_DECLARE_METATYPE(TooltipView::Action)
 Q_DECLARE_METATYPE(CharacterState)
 
 namespace {
-
-// The texts as the tooltip must show them, typed out: CR LF and six blanks before every line.
-const QString kLost = QStringLiteral("\r\n      잃어버린 영린족 보패"
-                                     "\r\n      3세트 효과 : 명중 39 증가"
-                                     "\r\n      5세트 효과 : 회피119 증가"
-                                     "\r\n      8세트 효과 : 관통 167 증가, 막기 71 증가");
-const QString kSeaSerpent = QStringLiteral("\r\n      바다뱀 보패"
-                                           "\r\n      3세트 효과 : 명중 50 증가"
-                                           "\r\n      5세트 효과 : 회피152 증가"
-                                           "\r\n      8세트 효과 : 관통 213 증가, 막기 91 증가");
 
 CharacterState withGem(std::initializer_list<int> flags, int statKind)
 {
@@ -75,12 +68,12 @@ void TestTooltipRules::setTooltip_data()
     const QPointF shifted(3872, 5180); // middle + (3700, 5000)
     QTest::newRow("nothing worn hides") << false << false << middle << Action::Hide << QString() << QSize()
                                         << QPointF();
-    QTest::newRow("only 바다뱀") << false << true << middle << Action::Show << kSeaSerpent << QSize(3600, 1200)
+    QTest::newRow("only 바다뱀") << false << true << middle << Action::Show << kSeaSerpentTooltip << QSize(3600, 1200)
                                  << shifted;
     QTest::newRow("only 잃어버린 영린족")
-        << true << false << middle << Action::Show << kLost << QSize(3600, 1200) << shifted;
+        << true << false << middle << Action::Show << kLostTooltip << QSize(3600, 1200) << shifted;
     QTest::newRow("both: 영린족 first, nine lines")
-        << true << true << middle << Action::Show << kLost + kSeaSerpent << QSize(3650, 2000) << shifted;
+        << true << true << middle << Action::Show << kLostTooltip + kSeaSerpentTooltip << QSize(3650, 2000) << shifted;
 
     // The 20-twip edge band leaves the tooltip alone, even where the middle would hide it.
     struct Band {
@@ -95,7 +88,7 @@ void TestTooltipRules::setTooltip_data()
         const QPointF at = band.pointer + QPointF(3700, 5000);
         QTest::addRow("band %s, worn", band.name)
             << false << true << band.pointer << (band.inside ? Action::Show : Action::Keep)
-            << (band.inside ? kSeaSerpent : QString()) << (band.inside ? QSize(3600, 1200) : QSize())
+            << (band.inside ? kSeaSerpentTooltip : QString()) << (band.inside ? QSize(3600, 1200) : QSize())
             << (band.inside ? at : QPointF());
         QTest::addRow("band %s, nothing worn", band.name)
             << false << false << band.pointer << (band.inside ? Action::Hide : Action::Keep) << QString() << QSize()

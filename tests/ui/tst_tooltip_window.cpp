@@ -1,5 +1,7 @@
 #include "ui_helpers.h"
 
+#include "core/tooltip_test_texts.h"
+
 #include "data/catalogue.h"
 #include "engine/soulshield_rules.h"
 #include "engine/weapon_rules.h"
@@ -20,15 +22,6 @@ using namespace tessarin::testing;
 namespace {
 
 using Pieces = std::vector<std::pair<int, int>>; // board row, piece
-
-const QString kLost = QStringLiteral("\r\n      잃어버린 영린족 보패"
-                                     "\r\n      3세트 효과 : 명중 39 증가"
-                                     "\r\n      5세트 효과 : 회피119 증가"
-                                     "\r\n      8세트 효과 : 관통 167 증가, 막기 71 증가");
-const QString kSeaSerpent = QStringLiteral("\r\n      바다뱀 보패"
-                                           "\r\n      3세트 효과 : 명중 50 증가"
-                                           "\r\n      5세트 효과 : 회피152 증가"
-                                           "\r\n      8세트 효과 : 관통 213 증가, 막기 91 증가");
 
 // Where every test puts the main window, so that positions can be written down.
 const QPoint kMainAt(40, 30);
@@ -137,9 +130,10 @@ void TestTooltipWindow::setTooltip_data()
     QTest::addColumn<QSize>("size");   // pixels
 
     QTest::newRow("nothing worn hides") << Pieces{} << QString() << QSize();
-    QTest::newRow("only 바다뱀, both grades") << Pieces{{2, 1}, {3, 2}} << kSeaSerpent << QSize(240, 80);
-    QTest::newRow("only 잃어버린 영린족") << Pieces{{1, 3}} << kLost << QSize(240, 80);
-    QTest::newRow("both groups") << Pieces{{1, 1}, {2, 2}, {3, 3}} << kLost + kSeaSerpent << QSize(243, 133);
+    QTest::newRow("only 바다뱀, both grades") << Pieces{{2, 1}, {3, 2}} << kSeaSerpentTooltip << QSize(240, 80);
+    QTest::newRow("only 잃어버린 영린족") << Pieces{{1, 3}} << kLostTooltip << QSize(240, 80);
+    QTest::newRow("both groups") << Pieces{{1, 1}, {2, 2}, {3, 3}} << kLostTooltip + kSeaSerpentTooltip
+                                 << QSize(243, 133);
 }
 
 void TestTooltipWindow::setTooltip()
@@ -299,7 +293,7 @@ void TestTooltipWindow::noGemLeavesTooltip()
     QCOMPARE(f.window->state().gemStatKind, std::int16_t(3));
     pointTo(f, "Image18", {24, 24});
     QVERIFY(tooltipShown(f));
-    QCOMPARE(tooltipLabel(f)->text(), kSeaSerpent);
+    QCOMPARE(tooltipLabel(f)->text(), kSeaSerpentTooltip);
     QCOMPARE(tooltipOf(f)->pos(), at);
 }
 
