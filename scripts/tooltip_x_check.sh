@@ -126,9 +126,14 @@ sweep() { # indicator name, left in twips
     if [[ -z $first || $lost -gt 0 || -n $after ]]; then failures=$((failures + 1)); fi
 }
 
+xdotool windowfocus --sync "$main" # no window manager gives it the keyboard; the tooltip must not take it
+focus_before=$(xdotool getwindowfocus)
 sweep Image10 3600
 sweep Image11 4080
 sweep Image12 4560
+focus_after=$(xdotool getwindowfocus)
+echo "keyboard focus: window $focus_before before the sweeps, $focus_after after (main window $main)"
+[[ $focus_after == "$focus_before" ]] || failures=$((failures + 1))
 
 echo "screen pictures in $pictures"
 if ((failures)); then

@@ -137,10 +137,6 @@ void TestTooltipRules::gemTooltip_data()
                                     << text("삼각금강석", "추가피해 4 증가") << 1600;
     QTest::newRow("빛나는 오각 방어력") << withGem({7}, 2) << middle << Action::Show
                                         << text("빛나는 오각금강석", "방어력 280 증가") << 2000;
-    QTest::newRow("육각 회피율") << withGem({4}, 3) << middle << Action::Show << text("육각금강석", "회피율 9% 증가")
-                                 << 1600;
-    QTest::newRow("빛나는 사각 막기 확률")
-        << withGem({6}, 5) << middle << Action::Show << text("빛나는 사각금강석", "막기 확률 8% 증가") << 2000;
     // Several flags (a record no editor writes): plain before shining within a size, smaller size first.
     QTest::newRow("사각 and 빛나는 삼각: the shining 삼각")
         << withGem({2, 5}, 1) << middle << Action::Show << text("빛나는 삼각금강석", "공격력 7 증가") << 2000;

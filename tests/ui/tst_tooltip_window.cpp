@@ -194,20 +194,18 @@ void TestTooltipWindow::edgeBands_data()
     QTest::addColumn<QPoint>("pointer");  // pixels in the picture, 15 twips each
     QTest::addColumn<QString>("outcome"); // "kept", "moved" or "closed"
 
-    for (const char* icon : {"Image10", "Image12"}) {
-        QTest::addRow("%s x 15", icon) << icon << QPoint(1, 10) << "kept";
-        QTest::addRow("%s x 30", icon) << icon << QPoint(2, 10) << "moved";
-        QTest::addRow("%s x 315", icon) << icon << QPoint(21, 10) << "moved";
-        QTest::addRow("%s x 330", icon) << icon << QPoint(22, 10) << "kept";
-        QTest::addRow("%s y 15", icon) << icon << QPoint(10, 1) << "kept";
-        QTest::addRow("%s y 330", icon) << icon << QPoint(10, 22) << "kept";
-    }
-    QTest::newRow("Image18 x 45") << "Image18" << QPoint(3, 20) << "closed";
-    QTest::newRow("Image18 x 60") << "Image18" << QPoint(4, 20) << "moved";
-    QTest::newRow("Image18 x 690") << "Image18" << QPoint(46, 20) << "moved";
-    QTest::newRow("Image18 x 705") << "Image18" << QPoint(47, 20) << "closed";
-    QTest::newRow("Image18 y 45") << "Image18" << QPoint(20, 3) << "closed";
-    QTest::newRow("Image18 y 705") << "Image18" << QPoint(20, 47) << "closed";
+    // Indicator band: 20 twips from each border (1 px in, 22 px in); gem band: 50 twips (3 px, 47 px).
+    const struct {
+        const char* picture;
+        QPoint pointer;
+        const char* outcome;
+    } rows[] = {{"Image12", {1, 10}, "kept"},    {"Image12", {2, 10}, "moved"},  {"Image12", {21, 10}, "moved"},
+                {"Image12", {22, 10}, "kept"},   {"Image12", {10, 1}, "kept"},   {"Image12", {10, 22}, "kept"},
+                {"Image18", {3, 20}, "closed"},  {"Image18", {4, 20}, "moved"},  {"Image18", {46, 20}, "moved"},
+                {"Image18", {47, 20}, "closed"}, {"Image18", {20, 3}, "closed"}, {"Image18", {20, 47}, "closed"}};
+    for (const auto& row : rows)
+        QTest::addRow("%s at %d, %d", row.picture, row.pointer.x(), row.pointer.y())
+            << row.picture << row.pointer << row.outcome;
 }
 
 void TestTooltipWindow::edgeBands()
