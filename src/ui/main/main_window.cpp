@@ -11,6 +11,7 @@
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
+#include "ui/main/tooltip_hover.h"
 #include "ui/soulshields/soulshield_board.h"
 #include "ui/synthesis/synthesis_hot_spot.h"
 #include "ui/weapons/weapon_slot_view.h"
@@ -144,6 +145,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     setWindowIcon(art::applicationIcon());
     setFixedSize(twipsToPixels(14175), twipsToPixels(11655));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves over the bare surface hide the hover tooltip.
+    setMouseTracking(true);
 
     auto* strip = makeHotLabel(this, "Label52", {0, 0, 13695, 495});
     connect(strip, &HotLabel::pressed, this, [this](QPointF pos, Qt::MouseButton) { onStripPressed(pos); });
@@ -217,6 +220,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     new SynthesisHotSpot(*this);
     new WeaponSlotView(*this);
     new AccessorySlots(*this);
+    new TooltipHover(*this);
     buildTimers();
 }
 
