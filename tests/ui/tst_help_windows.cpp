@@ -1,9 +1,11 @@
 #include "ui_helpers.h"
 
 #include "app/version.h"
+#include "ui/common/pictures.h"
 #include "ui/common/twips.h"
 
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 
@@ -82,6 +84,8 @@ private slots:
     void menuCloseClosesEverything();
     void menuLayout();
     void aboutWindow();
+    void builtInPictures_data();
+    void builtInPictures();
 };
 
 void TestHelpWindows::slideshowPages_data()
@@ -338,6 +342,33 @@ void TestHelpWindows::aboutWindow()
     click(about, "Command1");
     QVERIFY(!openWindow(f, "Form8"));
     QVERIFY(openWindow(f, "Form7")); // only the about window closes
+}
+
+void TestHelpWindows::builtInPictures_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QSize>("pixmapSize"); // invalid: the resource's own size
+    // A resource Qt itself carries stands in for a first page that exists.
+    QTest::newRow("present") << ":/qt-project.org/styles/commonstyle/images/standardbutton-apply-32.png" << QSize();
+    QTest::newRow("missing: placeholder at the control's size") << ":/help/no-such-page.jpg" << QSize(60, 40);
+}
+
+void TestHelpWindows::builtInPictures()
+{
+    QFETCH(QString, resource);
+    QFETCH(QSize, pixmapSize);
+    if (!pixmapSize.isValid()) {
+        pixmapSize = QImageReader(resource).size();
+        QVERIFY(pixmapSize.isValid());
+    }
+    QLabel label;
+    label.resize(60, 40);
+    loadBuiltInPicture(&label, resource);
+    QCOMPARE(label.property(kPictureProperty).toString(), resource);
+    QCOMPARE(label.pixmap().deviceIndependentSize().toSize(), pixmapSize);
+    loadBuiltInPicture(&label, QString());
+    QCOMPARE(label.property(kPictureProperty).toString(), QString());
+    QVERIFY(label.pixmap().isNull());
 }
 
 QTEST_MAIN(TestHelpWindows)
