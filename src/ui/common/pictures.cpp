@@ -16,26 +16,38 @@ namespace tessarin {
 
 namespace {
 
-QPixmap readPicture(const QString& relativeName, QSize placeholderSize, qreal dpr)
+// Reads a picture by its full path (a file or a resource); `name` is what the control records.
+QPixmap readPicture(const QString& name, const QString& path, QSize placeholderSize, qreal dpr)
 {
     QPixmap pixmap;
-    const QString key = QStringLiteral("tessarin:") + relativeName;
+    const QString key = QStringLiteral("tessarin:") + name;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    QImageReader reader(QDir(QCoreApplication::applicationDirPath()).filePath(relativeName));
+    QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
         static QSet<QString> warned;
-        if (!warned.contains(relativeName)) {
-            warned.insert(relativeName);
-            qWarning("그림 파일을 읽을 수 없습니다: %s (%s)", qPrintable(relativeName),
-                     qPrintable(reader.errorString()));
+        if (!warned.contains(name)) {
+            warned.insert(name);
+            qWarning("그림 파일을 읽을 수 없습니다: %s (%s)", qPrintable(name), qPrintable(reader.errorString()));
         }
         return art::missingPicturePixmap(placeholderSize, dpr);
     }
     pixmap = QPixmap::fromImage(image);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+void showPicture(QWidget* control, const QString& name, const QString& path)
+{
+    control->setProperty(kPictureProperty, name);
+    const QPixmap pixmap = readPicture(name, path, control->size(), control->devicePixelRatioF());
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setPixmap(pixmap);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setIcon(QIcon(pixmap));
+        button->setIconSize(control->size() - QSize(4, 4));
+    }
 }
 
 } // namespace
@@ -51,14 +63,16 @@ void loadPicture(QWidget* control, const QString& relativeName)
         clearPicture(control);
         return;
     }
-    control->setProperty(kPictureProperty, relativeName);
-    const QPixmap pixmap = readPicture(relativeName, control->size(), control->devicePixelRatioF());
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setPixmap(pixmap);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        button->setIcon(QIcon(pixmap));
-        button->setIconSize(control->size() - QSize(4, 4));
+    showPicture(control, relativeName, QDir(QCoreApplication::applicationDirPath()).filePath(relativeName));
+}
+
+void loadBuiltInPicture(QWidget* control, const QString& resourcePath)
+{
+    if (resourcePath.isEmpty()) {
+        clearPicture(control);
+        return;
     }
+    showPicture(control, resourcePath, resourcePath);
 }
 
 void clearPicture(QWidget* control)

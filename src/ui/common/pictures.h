@@ -17,6 +17,10 @@ QString pictureFolder();
 // read; a missing or unreadable file shows a neutral placeholder and is reported once on stderr.
 void loadPicture(QWidget* control, const QString& relativeName);
 
+// Shows a picture built into the program (a Qt resource such as ":/help/first-page-1.jpg") the same
+// way: the resource path is recorded on the control, and a missing resource shows the placeholder.
+void loadBuiltInPicture(QWidget* control, const QString& resourcePath);
+
 // Removes the picture of a control and clears its recorded name.
 void clearPicture(QWidget* control);
 

@@ -6,11 +6,13 @@
 #include "engine/stances.h"
 #include "engine/stat_sheet.h"
 #include "data/classes.h"
+#include "app/version.h"
 #include "ui/accessories/accessory_slots.h"
 #include "ui/common/hot_label.h"
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
+#include "ui/help/help_hot_spot.h"
 #include "ui/main/tooltip_hover.h"
 #include "ui/soulshields/soulshield_board.h"
 #include "ui/synthesis/synthesis_hot_spot.h"
@@ -155,7 +157,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     closeMark->setCursor(Qt::PointingHandCursor);
     connect(closeMark, &HotLabel::clicked, this, [this] { windows_.closeAll(this); });
 
-    auto* version = makeLabel(this, "Label59", {1320, 720, 2175, 195}, QStringLiteral("Tessarin 1.0.0"));
+    auto* version = makeLabel(this, "Label59", {1320, 720, 2175, 195},
+                              QString::fromLatin1(kProgramName) + u' ' + QString::fromLatin1(kProgramVersion));
     version->setStyleSheet(QStringLiteral("color: palette(highlighted-text); background: transparent;"));
 
     classBox_ = new QComboBox(this);
@@ -221,6 +224,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     new WeaponSlotView(*this);
     new AccessorySlots(*this);
     new TooltipHover(*this);
+    new HelpHotSpot(*this);
     buildTimers();
 }
 
