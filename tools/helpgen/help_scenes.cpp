@@ -290,7 +290,7 @@ QList<Panel> stanceButtons(MainWindow& main)
 QList<Panel> stanceEffect(MainWindow& main)
 {
     chooseClass(main, QStringLiteral("검사"));
-    const QRectF sheet(348, 558, 122, 178);
+    const QRectF sheet(361, 558, 109, 178);
     Panel before = panelOf(&main, {}, sheet);
     before.caption = QStringLiteral("발도 off");
     click(&main, QStringLiteral("Command33"));
