@@ -1,6 +1,5 @@
 // tessarin_imagegen <folder>: writes every picture file the program loads from its `image` folder.
 
-#include "imagegen/help_pages.h"
 #include "imagegen/image_sink.h"
 #include "imagegen/item_pictures.h"
 #include "imagegen/shield_pictures.h"
@@ -53,7 +52,6 @@ int main(int argc, char* argv[])
     tessarin::imagegen::writeStancePictures(sink);
     tessarin::imagegen::writeWeaponPictures(sink);
     tessarin::imagegen::writeItemPictures(sink);
-    tessarin::imagegen::writeHelpPages(sink);
 
     if (sink.failures() > 0) {
         std::fprintf(stderr, "tessarin_imagegen: %d picture(s) could not be written\n", sink.failures());
