@@ -117,6 +117,11 @@ QByteArray contentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+QString describe(const QByteArray& content)
+{
+    return content == kMissing ? QStringLiteral("no file") : QStringLiteral("%1 bytes").arg(content.size());
+}
+
 QStringList strayFiles(const QString& folder)
 {
     QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -215,11 +220,9 @@ void TestSetFileCrash::killedSaveLeavesPreviousOrNewSet()
             QCOMPARE(loaded.outcome, SetFile::Outcome::Done);
             QVERIFY(loaded.lines == setNumber(next));
         } else {
-            QFAIL(qPrintable(where + QStringLiteral(": data.dat holds %1 bytes, neither the previous set "
-                                                    "(%2 bytes) nor the new one (%3 bytes)")
-                                         .arg(left == kMissing ? -1 : left.size())
-                                         .arg(before.size())
-                                         .arg(after.size())));
+            QFAIL(qPrintable(where + QStringLiteral(": data.dat holds %1, neither the previous set (%2) nor the "
+                                                    "new one (%3)")
+                                         .arg(describe(left), describe(before), describe(after))));
         }
     }
     // Kills before the rename keep the previous set and kills after it the new one; both must happen,
