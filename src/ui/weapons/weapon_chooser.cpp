@@ -37,10 +37,10 @@ WeaponChooser::WeaponChooser(MainWindow& mainWindow) : QWidget(&mainWindow, Qt::
     setFixedSize(twipsToPixels(3075), twipsToPixels(3165));
     setStyleSheet(editorStyleSheet());
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        const ChooserButton& spec = kButtons[i];
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(twipsRect(240, spec.top, 2535, 495));
+        const ChooserButton& entry = kButtons[i];
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setGeometry(twipsRect(240, entry.top, 2535, 495));
         const int kind = static_cast<int>(i);
         connect(button, &QPushButton::clicked, this, [this, kind] { openEditor(kind); });
     }
