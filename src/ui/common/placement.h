@@ -15,4 +15,12 @@ template <typename W> W* place(W* widget, const char* name, int left, int top, i
     return widget;
 }
 
+// The same for a name composed at run time ("Option%1").
+template <typename W> W* place(W* widget, const QString& name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
 } // namespace tessarin

@@ -19,8 +19,6 @@ namespace tessarin {
 
 namespace {
 
-using synthesis::place;
-
 // Odd pieces in the upper row, even pieces in the lower, four columns.
 constexpr std::array<int, 4> kColumnLefts = {240, 1440, 2640, 3840};
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/common/twips.h"
+#include "ui/common/placement.h"
 
 #include <QLabel>
 #include <QString>
@@ -8,14 +8,6 @@
 #include <QWidget>
 
 namespace tessarin::synthesis {
-
-// Names a control and puts it at its designed position (twips, relative to its parent).
-template <typename W> W* place(W* widget, const QString& name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
 
 // Starts the window's Timer1, which runs its refresh every 10 ms for as long as the window exists.
 template <typename Window> void startRefreshTimer(Window* window, void (Window::*refresh)())

@@ -13,8 +13,6 @@
 
 namespace tessarin {
 
-using synthesis::place;
-
 SynthesisDialog::SynthesisDialog(MainWindow& mainWindow) : QWidget(&mainWindow, Qt::Window), mainWindow_(mainWindow)
 {
     setFixedSize(twipsToPixels(3975), twipsToPixels(2460));
