@@ -42,6 +42,7 @@ template <typename E, typename T, int N> struct EnumArray {
     auto end() { return items.end(); }
     auto begin() const { return items.begin(); }
     auto end() const { return items.end(); }
+    bool operator==(const EnumArray&) const = default;
 };
 
 inline constexpr int kPieceCount = 8;
@@ -140,6 +141,7 @@ struct EngineFigures {
     double blockRate = 0;
     double evasionRate = 0;
     double expectedAttack = 0;
+    bool operator==(const EngineFigures&) const = default;
 };
 
 // The one record every window shares. Plain fields, no behaviour: the rules in engine/ change it.
@@ -191,6 +193,8 @@ struct CharacterState : EngineFigures {
     OneBased<std::int16_t, 4> helpPage;
     QString synthesisStat;
     std::int16_t stoneValue = 0;
+
+    bool operator==(const CharacterState&) const = default;
 };
 
 } // namespace tessarin

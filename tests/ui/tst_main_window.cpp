@@ -234,6 +234,7 @@ void TestMainWindow::baldoBlockRow()
     MainWindowFixture f;
     pickFromList(control<QComboBox>(f.window, "Combo1"), QStringLiteral("검사"));
     f.window->state().pieceStats[3].block = 108;
+    recordWritten(f.window);
     QTRY_COMPARE(labelText(f.window, "Label48"), QStringLiteral("397"));
     QTest::mouseClick(control(f.window, "Command33"), Qt::LeftButton);
     QCOMPARE(labelText(f.window, "Label55"), QStringLiteral("on"));
@@ -265,6 +266,7 @@ void TestMainWindow::classChangeSwitchesStancesOffAndRemovesWeapon()
     loadPicture(control(f.window, "Image9"), QStringLiteral("image/knife-41.jpg"));
     loadPicture(control(f.window, "Image18"), QStringLiteral("image/오금.gif"));
     state.pieceStats[5].accuracy = 122;
+    recordWritten(f.window);
     QTRY_COMPARE(labelText(f.window, "Label51"), QStringLiteral("11528"));
 
     pickFromList(box, QStringLiteral("검사"));
@@ -354,6 +356,7 @@ void TestMainWindow::setEffects()
     auto equipOneByOne = [&](auto& count, int target) {
         for (int i = 0; i < target; ++i) {
             ++count;
+            recordWritten(f.window);
             runCycles({"Timer3", "Timer4"});
             runCycles({"Timer5"});
         }
@@ -372,12 +375,15 @@ void TestMainWindow::indicatorsFollowRemoval()
     MainWindowFixture f;
     CharacterState& state = f.window->state();
     state.lostSetCount = 3;
+    recordWritten(f.window);
     QTRY_COMPARE(labelText(f.window, "Label46"), QStringLiteral("39"));
     QTRY_COMPARE(pictureOf(f.window, "Image10"), QStringLiteral("image/set30.gif"));
     state.lostSetCount = 2;
+    recordWritten(f.window);
     QTRY_COMPARE(labelText(f.window, "Label46"), QStringLiteral("0"));
     QTRY_COMPARE(pictureOf(f.window, "Image10"), QStringLiteral("image/set3.gif"));
     state.lostSetCount = 0;
+    recordWritten(f.window);
     QTRY_VERIFY(!state.lostSetPresent);
     QCOMPARE(state.setEffect[SetGroup::Lost], StatBlock{});
     QCOMPARE(pictureOf(f.window, "Image10"), QStringLiteral("image/set3.gif"));

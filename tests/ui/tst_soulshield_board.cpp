@@ -248,6 +248,7 @@ void TestSoulShieldBoard::otherRowAtPosition()
     CharacterState& state = f.window->state();
     RETURN_IF_FAILED(equip(f, firstRow, piece, 0, 1, 0));
     state.synthesis[1][piece] = 7; // as the synthesis dialog writes it
+    recordWritten(f.window);
     QTRY_COMPARE(texts(f.window, kEquipment), before);
     const CharacterState kept = state;
 

@@ -69,6 +69,7 @@ bool wear(MainWindowFixture& f, const Pieces& pieces)
         const CatalogueEntry* entry = catalogueEntry(row, piece);
         loadPicture(f.window->piecePicture(piece), equipCataloguePiece(state, *entry, entry->mainValues[0], 0, 0));
     }
+    recordWritten(f.window);
     return QTest::qWaitFor([&] {
         return state.lostSetPresent == (state.lostSetCount > 0) &&
                state.seaSerpentSetPresent == (state.seaSerpentSetCount > 0);
@@ -79,6 +80,7 @@ bool wear(MainWindowFixture& f, const Pieces& pieces)
 void fitGem(MainWindowFixture& f, int stat, int size, bool shining)
 {
     showEquippedWeapon(*f.window, equipFreeWeapon(f.window->state(), 1, {}, GemChoice{stat, shining, size}));
+    recordWritten(f.window);
 }
 
 void openFixture(MainWindowFixture& f)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/entry.h"
+#include "ui/common/refresh_gate.h"
 #include "ui/main/main_window.h"
 
 #include <QAbstractItemView>
@@ -56,6 +57,13 @@ inline bool waitForTick(QObject* window, const QString& timer = QStringLiteral("
         qFatal("timer %s not found", qPrintable(timer));
     QSignalSpy ticks(found, &QTimer::timeout);
     return ticks.wait(2000);
+}
+
+// A test that writes the record directly, as no person can, then wakes the refresh timers the way the
+// input behind every real change does.
+inline void recordWritten(MainWindow* window)
+{
+    window->refreshGate().wake();
 }
 
 // Picks an entry of a combo box's list the way a person does: open the list and click the entry.

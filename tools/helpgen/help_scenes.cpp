@@ -4,6 +4,7 @@
 
 #include "helpgen/help_scenes.h"
 
+#include "ui/common/refresh_gate.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -30,9 +31,13 @@ constexpr QSize kShieldPage(408, 205);    // Form11: 6120 × 3075 twips
 constexpr QSize kSynthesisPage(349, 449); // Form15: 5235 × 6735 twips
 constexpr QSize kSkillPage(225, 225);     // Form17: 3375 × 3375 twips
 
-// Lets the windows' timers run (enabled states, figures) and the layouts settle.
+// Lets the windows' timers run (enabled states, figures) and the layouts settle. The scenes click
+// through code, not input events, so they wake the refresh timers as a person's input would.
 void settle()
 {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<MainWindow*>(window))
+            main->refreshGate().wake();
     QEventLoop loop;
     QTimer::singleShot(60, &loop, &QEventLoop::quit);
     loop.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/entry.h"
+#include "ui/common/refresh_gate.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -21,9 +22,13 @@ inline QString outputFolder()
     return args.size() > 1 ? args.at(1) : QDir::currentPath();
 }
 
-// Runs the event loop (timers, painting) for a while.
+// Runs the event loop (timers, painting) for a while. The programs change the record and click through
+// code, not input events, so first they wake the refresh timers as a person's input would.
 inline void wait(int milliseconds)
 {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<MainWindow*>(window))
+            main->refreshGate().wake();
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();

@@ -10,6 +10,7 @@
 #include "ui/accessories/accessory_slots.h"
 #include "ui/common/hot_label.h"
 #include "ui/common/pictures.h"
+#include "ui/common/refresh_gate.h"
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
 #include "ui/help/help_hot_spot.h"
@@ -22,7 +23,6 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 
 namespace tessarin {
 
@@ -315,17 +315,11 @@ void MainWindow::buildStances()
 
 void MainWindow::buildTimers()
 {
-    auto makeTimer = [this](const char* name, int interval, auto slot) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(name));
-        timer->setInterval(interval);
-        connect(timer, &QTimer::timeout, this, slot);
-        timer->start();
-    };
-    makeTimer("Timer2", 10, [this] { statCycle(); });
-    makeTimer("Timer3", 10, [this] { updateSetPresence(state_); });
-    makeTimer("Timer4", 10, [this] { updateSetEffects(state_); });
-    makeTimer("Timer5", 50, [this] { refreshIndicators(); });
+    refreshGate_ = new RefreshGate(state_, this);
+    refreshGate_->addTimer(this, "Timer2", 10, [this] { statCycle(); });
+    refreshGate_->addTimer(this, "Timer3", 10, [this] { updateSetPresence(state_); });
+    refreshGate_->addTimer(this, "Timer4", 10, [this] { updateSetEffects(state_); });
+    refreshGate_->addTimer(this, "Timer5", 50, [this] { refreshIndicators(); });
 }
 
 void MainWindow::statCycle()

@@ -15,6 +15,10 @@ class QLabel;
 class QPushButton;
 
 namespace tessarin {
+class RefreshGate;
+}
+
+namespace tessarin {
 
 // Form1: the borderless character window. It owns the shared record for the whole run, drives the
 // stat cycle and the set-effect cycles with its timers, and opens every other window.
@@ -27,6 +31,8 @@ public:
 
     CharacterState& state() { return state_; }
     WindowRegistry& windows() { return windows_; }
+    // Every refresh timer of the program (Timer2-Timer5 here, the editors' Timer1) is made through the gate.
+    RefreshGate& refreshGate() { return *refreshGate_; }
 
     // Board button of row 1..4, piece 1..8.
     QPushButton* boardButton(int row, int piece) const;
@@ -63,6 +69,7 @@ private:
     QLabel* weaponPicture_ = nullptr;
     QLabel* gemPicture_ = nullptr;
     QPixmap background_;
+    RefreshGate* refreshGate_ = nullptr;
 };
 
 } // namespace tessarin

@@ -5,6 +5,7 @@
 #include "engine/soulshield_rules.h"
 #include "ui/common/pictures.h"
 #include "ui/common/placement.h"
+#include "ui/common/refresh_gate.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
@@ -16,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace tessarin {
 
@@ -68,11 +68,7 @@ CatalogueEditor::CatalogueEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
     connect(confirmButton_, &QPushButton::clicked, this, &CatalogueEditor::confirm);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(10);
-    connect(timer, &QTimer::timeout, this, &CatalogueEditor::refreshConfirm);
-    timer->start();
+    mainWindow.refreshGate().addTimer(this, "Timer1", 10, &CatalogueEditor::refreshConfirm);
 }
 
 void CatalogueEditor::fill(const CatalogueEntry& entry)

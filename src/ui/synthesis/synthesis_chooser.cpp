@@ -4,6 +4,7 @@
 #include "engine/synthesis_rules.h"
 #include "ui/common/hot_label.h"
 #include "ui/common/messages.h"
+#include "ui/common/refresh_gate.h"
 #include "ui/main/main_window.h"
 #include "ui/synthesis/synthesis_controls.h"
 #include "ui/synthesis/synthesis_dialog.h"
@@ -81,7 +82,7 @@ SynthesisChooser::SynthesisChooser(MainWindow& mainWindow) : QWidget(&mainWindow
         place(new QPushButton(QStringLiteral("닫기"), this), QStringLiteral("Command7"), 2520, 2160, 1455, 375);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    synthesis::startRefreshTimer(this, &SynthesisChooser::refresh);
+    mainWindow_.refreshGate().addTimer(this, "Timer1", 10, &SynthesisChooser::refresh);
     refresh(); // the window never shows an unequipped piece as choosable, not even for its first 10 ms
 }
 

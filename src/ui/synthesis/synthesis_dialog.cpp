@@ -2,6 +2,7 @@
 
 #include "data/synthesis_stones.h"
 #include "engine/synthesis_rules.h"
+#include "ui/common/refresh_gate.h"
 #include "ui/main/main_window.h"
 #include "ui/synthesis/synthesis_chooser.h"
 #include "ui/synthesis/synthesis_controls.h"
@@ -42,7 +43,7 @@ SynthesisDialog::SynthesisDialog(MainWindow& mainWindow) : QWidget(&mainWindow, 
     connect(stones_, &QListWidget::itemClicked, this, &SynthesisDialog::pickStone);
     connect(stones_, &QListWidget::itemSelectionChanged, this, &SynthesisDialog::pickStone);
 
-    synthesis::startRefreshTimer(this, &SynthesisDialog::refresh);
+    mainWindow_.refreshGate().addTimer(this, "Timer1", 10, &SynthesisDialog::refresh);
 }
 
 void SynthesisDialog::openFor(Stat stat)

@@ -1,6 +1,7 @@
 #include "ui/weapons/weapon_editor.h"
 
 #include "engine/numbers.h"
+#include "ui/common/refresh_gate.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_window.h"
@@ -108,11 +109,7 @@ WeaponEditor::WeaponEditor(MainWindow& mainWindow, const Frame& frame, const cha
     connect(confirmButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setInterval(10);
-    connect(timer_, &QTimer::timeout, this, [this] { refresh(); });
-    timer_->start();
+    timer_ = mainWindow.refreshGate().addTimer(this, "Timer1", 10, [this] { refresh(); });
 }
 
 void WeaponEditor::closeEvent(QCloseEvent* event)
