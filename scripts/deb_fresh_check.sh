@@ -113,6 +113,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 tar --numeric-owner -C "$root" -xpf "$tarball"
+chmod 755 "$root" # mktemp made it private; a system's / is not
 ok "untouched copy in $root: Debian $(cat "$root/etc/debian_version")"
 
 # What a fresh Debian 12 install has in its sources: the release, its updates and security.
@@ -151,10 +152,10 @@ step "Menu entry /usr/share/applications/$app_id.desktop"
 desktop=$root/usr/share/applications/$app_id.desktop
 [[ -f $desktop ]] || fail "no desktop entry"
 entry() { sed -n "s/^$1=//p" "$desktop" | head -n1; }
-hangul='[가-힣]'
+hangul='[\x{AC00}-\x{D7A3}]' # a Hangul syllable
 for key in Name 'Name\[ko\]' Comment 'Comment\[ko\]'; do
     value=$(entry "$key")
-    grep -q "$hangul" <<<"$value" || fail "${key//\\/} is not Korean: '$value'"
+    grep -qP "$hangul" <<<"$value" || fail "${key//\\/} is not Korean: '$value'"
     ok "${key//\\/}=$value"
 done
 exec_name=$(entry Exec | awk '{print $1}')
@@ -234,7 +235,8 @@ done
 ok "window:$(sed 's/  */ /g' <<<"$window")"
 sleep 3 # the first frame and the board's pictures
 shot=$repo/docs/deb-fresh-debian.png
-import -display ":$display" -window root "$shot"
+# The window alone, as a person sees it (there is no window manager to frame it).
+import -display ":$display" -window "$(awk '{print $1}' <<<"$window")" "$shot"
 ok "screen saved to ${shot#"$repo"/}"
 # The program itself, found by its root directory: su stays in between as its parent.
 real_pid=
@@ -267,24 +269,43 @@ in_root apt-get install -y -q --no-install-recommends desktop-file-utils gtk-upd
     >"$root/tmp/apt-tools.log" 2>&1 || { cat "$root/tmp/apt-tools.log"; fail "installing the desktop's tools"; }
 in_root desktop-file-validate "/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
 ok "desktop-file-validate accepts the entry"
-in_root update-desktop-database /usr/share/applications
-in_root gtk-update-icon-cache -f /usr/share/icons/hicolor >/dev/null
-grep -qaF "$icon" "$root/usr/share/icons/hicolor/icon-theme.cache" || fail "$icon is not in hicolor's icon cache"
+icon_cache=$root/usr/share/icons/hicolor/icon-theme.cache
+in_icon_cache() { [[ -f $icon_cache ]] && grep -qaF "$icon" "$icon_cache"; }
+in_icon_cache || fail "$icon is not in hicolor's icon cache"
 ok "$icon is in hicolor's icon cache"
 
+install_log=$root/tmp/apt-install.log
+remove_package() {
+    in_root apt-get remove -y -q "$package" >"$root/tmp/apt-remove.log" 2>&1 ||
+        { cat "$root/tmp/apt-remove.log"; fail "apt-get remove"; }
+    local left=() path state
+    while read -r path; do
+        [[ -z $path || $path == /. ]] && continue
+        [[ -e $root$path || -L $root$path ]] || continue
+        # A folder that another package also owns stays, and rightly.
+        [[ -d $root$path && ! -L $root$path ]] && in_root dpkg-query -S "$path" >/dev/null 2>&1 && continue
+        left+=("$path")
+    done <"$root/tmp/package-files"
+    ((${#left[@]} == 0)) || fail "left behind: ${left[*]}"
+    state=$(in_root dpkg-query -W -f '${db:Status-Status}' "$package" 2>/dev/null || echo not-installed)
+    [[ $state == not-installed ]] || fail "$package is still known to dpkg as '$state'"
+    ok "no file of the package is left ($(wc -l <"$root/tmp/package-files") paths checked), dpkg: $state"
+    ! in_icon_cache || fail "$icon is still in hicolor's icon cache"
+    ok "the icon cache's trigger took $icon out again"
+}
+
 step "apt-get remove -y $package"
-in_root apt-get remove -y -q "$package" >"$root/tmp/apt-remove.log" 2>&1 || { cat "$root/tmp/apt-remove.log"; fail "apt-get remove"; }
-left=()
-while read -r path; do
-    [[ -z $path || $path == /. ]] && continue
-    [[ -e $root$path || -L $root$path ]] || continue
-    # A folder that another package also owns stays, and rightly.
-    [[ -d $root$path && ! -L $root$path ]] && in_root dpkg-query -S "$path" >/dev/null 2>&1 && continue
-    left+=("$path")
-done <"$root/tmp/package-files"
-((${#left[@]} == 0)) || fail "left behind: ${left[*]}"
-state=$(in_root dpkg-query -W -f '${db:Status-Status}' "$package" 2>/dev/null || echo not-installed)
-[[ $state == not-installed ]] || fail "$package is still known to dpkg as '$state'"
-ok "no file of the package is left ($(wc -l <"$root/tmp/package-files") paths checked), dpkg: $state"
+remove_package
+
+step "Installed again where the desktop's tools already are: the triggers update the menu and the icon cache"
+in_root sh -c "cd /tmp && apt-get install -y -q ./$(basename "$deb")" >"$install_log" 2>&1 ||
+    { cat "$install_log"; fail "apt-get install"; }
+grep -E "^Processing triggers for (desktop-file-utils|gtk-update-icon-cache|hicolor-icon-theme)" "$install_log" |
+    sed 's/^/   | /'
+in_icon_cache || fail "installing did not put $icon into hicolor's icon cache"
+ok "$icon is in hicolor's icon cache, put there by the trigger"
+
+step "apt-get remove -y $package, once more"
+remove_package
 
 step "All held"
