@@ -9,6 +9,7 @@
 #   DEB_FRESH_CACHE=DIR        where the fresh tree is kept as a tarball (default /var/tmp/tessarin-fresh)
 #   DEB_FRESH_REBUILD=1        bootstraps the tree again instead of using the tarball
 #   DEB_FRESH_KEEP=1           leaves the chroot in place after the run, for a look inside
+#   DEB_FRESH_NO_RECOMMENDS=1  installs the package with --no-install-recommends, as lean systems do
 #
 # The program runs in the chroot with nothing but the package and what its dependencies pulled in:
 # the X server (Xvfb) runs outside, and the chroot sees only its socket, so tools installed for the
@@ -36,6 +37,8 @@ suite=bookworm
 cache_dir=${DEB_FRESH_CACHE:-/var/tmp/tessarin-fresh}
 tarball=$cache_dir/$suite-minbase-$(dpkg --print-architecture).tar
 export LC_ALL=C.UTF-8
+install_options=
+[[ -n ${DEB_FRESH_NO_RECOMMENDS:-} ]] && install_options=--no-install-recommends
 
 # Every mount made below lives in a private mount namespace, so none can outlive the run, even if
 # it is killed; the trap still unmounts in order before the tree is deleted.
@@ -132,12 +135,12 @@ mount --rbind /dev "$root/dev"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8 \
     DEBIAN_FRONTEND=noninteractive "$@"; }
 
-step "apt-get update && apt-get install -y ./$(basename "$deb")"
+step "apt-get update && apt-get install -y $install_options ./$(basename "$deb")"
 before=$(in_root dpkg-query -W -f '${Package}\n' | sort)
 cp "$deb" "$root/tmp/"
 chmod 644 "$root/tmp/$(basename "$deb")"
 in_root apt-get update -q >"$root/tmp/apt-update.log" 2>&1 || { cat "$root/tmp/apt-update.log"; fail "apt-get update"; }
-in_root sh -c "cd /tmp && apt-get install -y -q ./$(basename "$deb")" >"$root/tmp/apt-install.log" 2>&1 ||
+in_root sh -c "cd /tmp && apt-get install -y -q $install_options ./$(basename "$deb")" >"$root/tmp/apt-install.log" 2>&1 ||
     { cat "$root/tmp/apt-install.log"; fail "apt-get install"; }
 added=$(comm -13 <(echo "$before") <(in_root dpkg-query -W -f '${Package}\n' | sort))
 ok "installed with $(($(wc -l <<<"$added") - 1)) dependencies pulled in"
@@ -235,9 +238,11 @@ done
 ok "window:$(sed 's/  */ /g' <<<"$window")"
 sleep 3 # the first frame and the board's pictures
 shot=$repo/docs/deb-fresh-debian.png
+# Into docs/ only when every step held; a failed run's picture stays under /var/tmp for a look.
+taken=$(mktemp /var/tmp/tessarin-fresh-screen.XXXXXX.png)
 # The window alone, as a person sees it (there is no window manager to frame it).
-import -display ":$display" -window "$(awk '{print $1}' <<<"$window")" "$shot"
-ok "screen saved to ${shot#"$repo"/}"
+import -display ":$display" -window "$(awk '{print $1}' <<<"$window")" "$taken"
+ok "window photographed ($taken)"
 # The program itself, found by its root directory: su stays in between as its parent.
 real_pid=
 for proc in /proc/[0-9]*; do
@@ -271,6 +276,10 @@ in_root desktop-file-validate "/usr/share/applications/$app_id.desktop" || fail 
 ok "desktop-file-validate accepts the entry"
 icon_cache=$root/usr/share/icons/hicolor/icon-theme.cache
 in_icon_cache() { [[ -f $icon_cache ]] && grep -qaF "$icon" "$icon_cache"; }
+# A desktop has its hicolor cache already; whether installing the tool builds one depends on the order
+# apt unpacks things in, so it is built here, and the triggers are checked below by removing and
+# installing the package again.
+in_root gtk-update-icon-cache -q -f /usr/share/icons/hicolor || fail "gtk-update-icon-cache"
 in_icon_cache || fail "$icon is not in hicolor's icon cache"
 ok "$icon is in hicolor's icon cache"
 
@@ -298,7 +307,7 @@ step "apt-get remove -y $package"
 remove_package
 
 step "Installed again where the desktop's tools already are: the triggers update the menu and the icon cache"
-in_root sh -c "cd /tmp && apt-get install -y -q ./$(basename "$deb")" >"$install_log" 2>&1 ||
+in_root sh -c "cd /tmp && apt-get install -y -q $install_options ./$(basename "$deb")" >"$install_log" 2>&1 ||
     { cat "$install_log"; fail "apt-get install"; }
 grep -E "^Processing triggers for (desktop-file-utils|gtk-update-icon-cache|hicolor-icon-theme)" "$install_log" |
     sed 's/^/   | /'
@@ -308,4 +317,6 @@ ok "$icon is in hicolor's icon cache, put there by the trigger"
 step "apt-get remove -y $package, once more"
 remove_package
 
-step "All held"
+chmod 644 "$taken"
+mv "$taken" "$shot"
+step "All held; the window is in ${shot#"$repo"/}"
