@@ -2,7 +2,8 @@
 # Proves that the Debian package installs and runs on a fresh Debian 12: in a chroot of an untouched
 # `debootstrap --variant=minbase bookworm` tree it installs the package with apt, checks the desktop
 # entry and the icon, starts the program as an ordinary user from another folder, photographs its
-# window into docs/deb-fresh-debian.png, stops it, and removes the package.
+# window into docs/deb-fresh-debian.png, stops it by SIGTERM, starts it again and closes it by its close
+# mark, and removes the package.
 #
 # Usage (as root): scripts/deb_fresh_check.sh path/to/tessarin_1.0.0_amd64.deb
 #   DEB_FRESH_MIRROR=URL       the Debian mirror (default: the first one in /etc/apt/sources.list*)
@@ -33,6 +34,7 @@ deb=$(realpath "$deb")
 repo=$(cd "$(dirname "$0")/.." && pwd)
 package=$(dpkg-deb -f "$deb" Package)
 app_id=org.tessarin.tessarin
+main_title='Tessarin 수치 계산기'
 suite=bookworm
 cache_dir=${DEB_FRESH_CACHE:-/var/tmp/tessarin-fresh}
 tarball=$cache_dir/$suite-minbase-$(dpkg --print-architecture).tar
@@ -73,6 +75,7 @@ need_host_tool debootstrap debootstrap
 need_host_tool Xvfb xvfb
 need_host_tool xwininfo x11-utils
 need_host_tool import imagemagick
+need_host_tool xdotool xdotool
 
 step "Fresh $suite tree (mirror $mirror)"
 mkdir -p "$cache_dir"
@@ -135,13 +138,17 @@ mount --rbind /dev "$root/dev"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8 \
     DEBIAN_FRONTEND=noninteractive "$@"; }
 
-step "apt-get update && apt-get install -y $install_options ./$(basename "$deb")"
+step "apt-get update && apt-get install -y ${install_options:+$install_options }./$(basename "$deb")"
 before=$(in_root dpkg-query -W -f '${Package}\n' | sort)
 cp "$deb" "$root/tmp/"
 chmod 644 "$root/tmp/$(basename "$deb")"
 in_root apt-get update -q >"$root/tmp/apt-update.log" 2>&1 || { cat "$root/tmp/apt-update.log"; fail "apt-get update"; }
-in_root sh -c "cd /tmp && apt-get install -y -q $install_options ./$(basename "$deb")" >"$root/tmp/apt-install.log" 2>&1 ||
-    { cat "$root/tmp/apt-install.log"; fail "apt-get install"; }
+install_log=$root/tmp/apt-install.log
+install_package() {
+    in_root sh -c "cd /tmp && apt-get install -y -q $install_options ./$(basename "$deb")" >"$install_log" 2>&1 ||
+        { cat "$install_log"; fail "apt-get install"; }
+}
+install_package
 added=$(comm -13 <(echo "$before") <(in_root dpkg-query -W -f '${Package}\n' | sort))
 ok "installed with $(($(wc -l <<<"$added") - 1)) dependencies pulled in"
 echo "   Depends: $(in_root dpkg-query -W -f '${Depends}' "$package")"
@@ -223,27 +230,55 @@ touch "$root/tmp/.X11-unix/X$display"
 mount --bind "/tmp/.X11-unix/X$display" "$root/tmp/.X11-unix/X$display"
 ok "Xvfb on :$display"
 
-in_root su player -c "cd ~/elsewhere && export DISPLAY=:$display XDG_RUNTIME_DIR=/tmp/runtime-player LANG=C.UTF-8 &&
-    mkdir -p -m 700 \$XDG_RUNTIME_DIR && exec $exec_name" >"$root/tmp/program.out" 2>"$root/tmp/program.err" &
-program_pid=$!
-window=
-for _ in $(seq 300); do
-    window=$(xwininfo -display ":$display" -root -tree 2>/dev/null | grep -F '"tessarin"' | grep -v '^ *0x[0-9a-f]* (has no name)' |
-        head -n1 || true)
-    [[ -n $window ]] && break
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -n $window ]] || { cat "$root/tmp/program.err" >&2; fail "no window appeared"; }
-ok "window:$(sed 's/  */ /g' <<<"$window")"
-sleep 3 # the first frame and the board's pictures
+# Starts the program as the user from ~/elsewhere and waits for its main window (at most 30 s).
+start_program() { # name of the run, for its output files
+    in_root su player -c "cd ~/elsewhere && export DISPLAY=:$display XDG_RUNTIME_DIR=/tmp/runtime-player LANG=C.UTF-8 &&
+        mkdir -p -m 700 \$XDG_RUNTIME_DIR && exec $exec_name" >"$root/tmp/$1.out" 2>"$root/tmp/$1.err" &
+    program_pid=$!
+    window=
+    for _ in $(seq 300); do
+        window=$(xwininfo -display ":$display" -root -tree 2>/dev/null | grep -F "\"$main_title\": (\"tessarin\"" |
+            head -n1 || true)
+        [[ -n $window ]] && break
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [[ -n $window ]] || { cat "$root/tmp/$1.err" >&2; fail "no window \"$main_title\" appeared"; }
+    window_id=$(awk '{print $1}' <<<"$window")
+    ok "window:$(sed 's/  */ /g' <<<"$window")"
+    sleep 3 # the first frame and the first indicator tick, which reads pictures
+}
+# Waits up to 10 s for the program to end and checks how it ended and what it said.
+program_ended() { # name of the run, the exit statuses that are clean
+    local name=$1
+    shift
+    for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$program_pid" 2>/dev/null && fail "still running 10 s later"
+    set +e
+    wait "$program_pid"
+    local status=$?
+    set -e
+    [[ " $* " == *" $status "* ]] || { cat "$root/tmp/$name.err" >&2; fail "ended with status $status"; }
+    ok "ended with status $status"
+    # The program warns once per picture it cannot read.
+    if grep -qi -E '그림 파일을 읽을 수 없습니다|could not read' "$root/tmp/$name.err"; then
+        grep -i -E '그림 파일을 읽을 수 없습니다|could not read' "$root/tmp/$name.err" >&2
+        fail "pictures were not found"
+    fi
+    grep -qi -E 'could not (find|load|connect)|plugin|fatal|abort' "$root/tmp/$name.err" &&
+        { cat "$root/tmp/$name.err" >&2; fail "Qt complained on stderr"; }
+    ok "every picture was read; stderr: $(wc -l <"$root/tmp/$name.err") lines"
+    sed 's/^/   | /' "$root/tmp/$name.err"
+}
+
+start_program first
 shot=$repo/docs/deb-fresh-debian.png
 # Into docs/ only when every step held; a failed run's picture stays under /var/tmp for a look.
 taken=$(mktemp /var/tmp/tessarin-fresh-screen.XXXXXX.png)
 # The window alone, as a person sees it (there is no window manager to frame it).
-import -display ":$display" -window "$(awk '{print $1}' <<<"$window")" "$taken"
+import -display ":$display" -window "$window_id" "$taken"
 ok "window photographed ($taken)"
-# The program itself, found by its root directory: su stays in between as its parent.
+# The program itself, found by its root directory and name: su stays in between as its parent.
 real_pid=
 for proc in /proc/[0-9]*; do
     [[ $(readlink "$proc/root" 2>/dev/null) == "$root" && $(cat "$proc/comm" 2>/dev/null) == tessarin ]] &&
@@ -251,23 +286,19 @@ for proc in /proc/[0-9]*; do
 done
 [[ -n $real_pid ]] || fail "the program is no longer running"
 kill -TERM "$real_pid"
-for _ in $(seq 100); do kill -0 "$real_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$real_pid" 2>/dev/null && fail "still running 10 s after SIGTERM"
-set +e
-wait "$program_pid"
-status=$?
-set -e
-((status == 0 || status == 143)) || { cat "$root/tmp/program.err" >&2; fail "ended with status $status after SIGTERM"; }
-ok "ended on SIGTERM (status $status)"
-# The program warns once per picture it cannot read.
-if grep -qi -E '그림 파일을 읽을 수 없습니다|could not read' "$root/tmp/program.err"; then
-    grep -i -E '그림 파일을 읽을 수 없습니다|could not read' "$root/tmp/program.err" >&2
-    fail "pictures were not found"
-fi
-grep -qi -E 'could not (find|load|connect)|plugin|fatal|abort' "$root/tmp/program.err" &&
-    { cat "$root/tmp/program.err" >&2; fail "Qt complained on stderr"; }
-ok "every picture was read; stderr: $(wc -l <"$root/tmp/program.err") lines"
-sed 's/^/   | /' "$root/tmp/program.err"
+ok "sent SIGTERM"
+program_ended first 0 143 # su reports the signal as 128 + 15
+
+step "It starts again and closes by its own close mark"
+start_program second
+# Label9, the close mark in the window's top right corner: twips 13680,120 and 375 square, at
+# 15 twips a pixel.
+DISPLAY=:$display xdotool mousemove --window "$window_id" $(((13680 + 375 / 2) / 15)) $(((120 + 375 / 2) / 15)) click 1
+ok "clicked the close mark"
+program_ended second 0
+leftovers=$(in_root su player -c 'ls -A ~/elsewhere')
+[[ -z $leftovers ]] || fail "wrote into the folder it was started from: $leftovers"
+ok "wrote nothing into the folder it was started from"
 
 step "What a desktop adds: desktop-file-utils and the icon cache"
 in_root apt-get install -y -q --no-install-recommends desktop-file-utils gtk-update-icon-cache \
@@ -283,7 +314,6 @@ in_root gtk-update-icon-cache -q -f /usr/share/icons/hicolor || fail "gtk-update
 in_icon_cache || fail "$icon is not in hicolor's icon cache"
 ok "$icon is in hicolor's icon cache"
 
-install_log=$root/tmp/apt-install.log
 remove_package() {
     in_root apt-get remove -y -q "$package" >"$root/tmp/apt-remove.log" 2>&1 ||
         { cat "$root/tmp/apt-remove.log"; fail "apt-get remove"; }
@@ -307,8 +337,7 @@ step "apt-get remove -y $package"
 remove_package
 
 step "Installed again where the desktop's tools already are: the triggers update the menu and the icon cache"
-in_root sh -c "cd /tmp && apt-get install -y -q $install_options ./$(basename "$deb")" >"$install_log" 2>&1 ||
-    { cat "$install_log"; fail "apt-get install"; }
+install_package
 grep -E "^Processing triggers for (desktop-file-utils|gtk-update-icon-cache|hicolor-icon-theme)" "$install_log" |
     sed 's/^/   | /'
 in_icon_cache || fail "installing did not put $icon into hicolor's icon cache"
