@@ -130,21 +130,12 @@ HotLabel* makeHotLabel(QWidget* parent, const char* name, QRect twips)
     return label;
 }
 
-QIcon boardIcon(int row, int piece, int size)
-{
-    QIcon icon;
-    for (qreal dpr : {1.0, 1.5, 2.0, 3.0})
-        icon.addPixmap(art::boardButtonPixmap(row, piece, size, dpr));
-    return icon;
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessarin 수치 계산기"));
-    setWindowIcon(art::applicationIcon());
     setFixedSize(twipsToPixels(14175), twipsToPixels(11655));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves over the bare surface hide the hover tooltip.
@@ -273,7 +264,7 @@ void MainWindow::buildBoard()
             auto* button = new QPushButton(this);
             button->setObjectName(QStringLiteral("Command%1").arg(at.number));
             button->setGeometry(twipsRect(at.left, kBoardRowTops[static_cast<std::size_t>(row - 1)], 770, 770));
-            button->setIcon(boardIcon(row, piece, size - 4));
+            button->setIcon(art::boardButtonIcon(row, piece, size - 4));
             button->setIconSize(QSize(size - 4, size - 4));
             button->setFocusPolicy(Qt::NoFocus);
             button->setCursor(Qt::PointingHandCursor);
@@ -413,6 +404,11 @@ void MainWindow::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
+    if (!iconGiven_) {
+        // The window icon is drawn in seven sizes; the first frame does not wait for it.
+        iconGiven_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(art::applicationIcon()); });
+    }
 }
 
 } // namespace tessarin

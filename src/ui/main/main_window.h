@@ -63,6 +63,7 @@ private:
     QLabel* weaponPicture_ = nullptr;
     QLabel* gemPicture_ = nullptr;
     QPixmap background_;
+    bool iconGiven_ = false;
 };
 
 } // namespace tessarin
