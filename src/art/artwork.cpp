@@ -1,6 +1,7 @@
 #include "art/artwork.h"
 
 #include "art/art_style.h"
+#include "art/drawn_icon_engine.h"
 #include "art/indicator_tile.h"
 #include "art/shield.h"
 
@@ -152,6 +153,12 @@ QPixmap boardButtonPixmap(int row, int piece, int logicalSize, qreal dpr)
     }
     painter.end();
     return QPixmap::fromImage(image);
+}
+
+QIcon boardButtonIcon(int row, int piece, int logicalSize)
+{
+    return QIcon(new DrawnIconEngine(
+        [row, piece](int side, qreal dpr) { return boardButtonPixmap(row, piece, side, dpr); }, logicalSize));
 }
 
 QPixmap indicatorPlaceholderPixmap(int tier, int logicalSize, qreal dpr)

@@ -22,6 +22,9 @@ QIcon applicationIcon();
 // Picture of the soul-shield board button of `row` (1..4) and `piece` (1..8).
 QPixmap boardButtonPixmap(int row, int piece, int logicalSize, qreal dpr);
 
+// The board button's icon: its picture drawn at each pixel ratio a screen asks for, when it first asks.
+QIcon boardButtonIcon(int row, int piece, int logicalSize);
+
 // Grey tile reading `tier` (3, 5 or 8) that a set-effect indicator shows until its first change.
 QPixmap indicatorPlaceholderPixmap(int tier, int logicalSize, qreal dpr);
 

@@ -7,6 +7,7 @@
 #include "art/art_style.h"
 #include "art/shield.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace tessarin::art {
 
@@ -59,6 +61,58 @@ constexpr std::array<StatName, 6> defenceNames = {
     {{u"생명력", 9285}, {u"재생", 9645}, {u"방어", 10005}, {u"막기", 10380}, {u"회피", 10755}, {u"치명타방어", 11130}}};
 constexpr qreal rowHeight = tw(255);
 
+// The weave's lines (x + y a multiple of 6) repeat every 6 logical pixels across and down.
+constexpr qreal weavePeriod = 6.0;
+
+QPen weavePen()
+{
+    return QPen(QColor(255, 255, 255, 6), 1.0);
+}
+
+// One period of the weave at a whole-number `dpr`: the lines are drawn over three periods each way and
+// the middle one is kept, so no line ends inside it and every pixel is the one the window-long lines
+// give. (At fractional ratios the stroker's rounding depends on where a line lies, so those draw the
+// lines themselves.)
+std::optional<QImage> weaveTile(const QPainter& p, qreal dpr)
+{
+    const int ratio = qRound(dpr);
+    if (ratio < 1 || std::abs(dpr - ratio) > 1e-9)
+        return std::nullopt;
+    const int side = qRound(weavePeriod) * ratio;
+    QImage scratch(3 * side, 3 * side, QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(dpr);
+    scratch.fill(Qt::transparent);
+    QPainter painter(&scratch);
+    painter.setRenderHints(p.renderHints());
+    painter.setPen(weavePen());
+    const qreal extent = 3 * weavePeriod;
+    for (qreal sum = -weavePeriod; sum <= 2 * extent; sum += weavePeriod)
+        painter.drawLine(QPointF(sum - extent - 1, extent + 1), QPointF(sum + 1, -1));
+    painter.end();
+    QImage tile = scratch.copy(side, side, side, side);
+    tile.setDevicePixelRatio(dpr);
+    return tile;
+}
+
+void paintWeave(QPainter& p)
+{
+    p.save();
+    const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    // Drawing 288 lines the height of the window costs a screenful of blending each; where the painter
+    // maps logical pixels straight onto device pixels, one period is drawn and repeated instead.
+    if (p.worldTransform().isIdentity() && p.brushOrigin().isNull()) {
+        if (const std::optional<QImage> tile = weaveTile(p, dpr)) {
+            p.fillRect(QRectF(0, 0, W, H), QBrush(*tile));
+            p.restore();
+            return;
+        }
+    }
+    p.setPen(weavePen());
+    for (qreal x = -H; x < W; x += weavePeriod)
+        p.drawLine(QPointF(x, H), QPointF(x + H, 0));
+    p.restore();
+}
+
 void paintWindowFrame(QPainter& p)
 {
     QLinearGradient back(0, 0, 0, H);
@@ -67,11 +121,7 @@ void paintWindowFrame(QPainter& p)
     p.fillRect(QRectF(0, 0, W, H), back);
 
     // A faint diagonal weave over the whole window, the texture of a game frame.
-    p.save();
-    p.setPen(QPen(QColor(255, 255, 255, 6), 1.0));
-    for (qreal x = -H; x < W; x += 6.0)
-        p.drawLine(QPointF(x, H), QPointF(x + H, 0));
-    p.restore();
+    paintWeave(p);
 
     p.setPen(QPen(QColor(colours::bronze), 1.0));
     p.setBrush(Qt::NoBrush);

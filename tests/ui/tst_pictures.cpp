@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -29,6 +30,8 @@ private slots:
     void builtInPicturesAreCrisp_data();
     void builtInPicturesAreCrisp();
     void weaponPicturesAreSharpAndDistinct();
+    void backgroundWeaveIsTheSameFromOnePeriod_data();
+    void backgroundWeaveIsTheSameFromOnePeriod();
 };
 
 namespace {
@@ -194,6 +197,44 @@ void TestPictures::weaponPicturesAreSharpAndDistinct()
                      qPrintable(QStringLiteral("%1 ~ %2: %3").arg(names[a], names[b]).arg(different)));
         }
     }
+}
+
+void TestPictures::backgroundWeaveIsTheSameFromOnePeriod_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("200 %") << 2.0;
+    QTest::newRow("300 %") << 3.0;
+}
+
+void TestPictures::backgroundWeaveIsTheSameFromOnePeriod()
+{
+    // The weave repeats one drawn period where the painter maps straight onto device pixels; shifted by
+    // a period, the background is drawn with its window-long lines instead. The strip between the two
+    // panels shows only the weave and must be the same pixels either way.
+    QFETCH(qreal, dpr);
+    constexpr int shift = 6; // one period of the weave
+    auto paint = [dpr](int offset) {
+        QImage image(QSize(art::mainBackgroundWidth + offset, art::mainBackgroundHeight + offset) * dpr,
+                     QImage::Format_RGB32);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(offset, offset);
+        art::paintMainBackground(painter);
+        return image;
+    };
+    const QRect gap = QRect(QPoint(479, 60), QPoint(480, 700)); // between the panels, logical pixels
+    const QRect device(gap.topLeft() * dpr, gap.size() * dpr);
+    const QImage tiled = paint(0).copy(device);
+    const QImage lines = paint(shift).copy(device.translated(QPoint(shift, shift) * dpr));
+    QCOMPARE(tiled, lines);
+    QSet<QRgb> colours;
+    for (int y = 0; y < tiled.height(); ++y)
+        for (int x = 0; x < tiled.width(); ++x)
+            colours.insert(tiled.pixel(x, y));
+    QVERIFY2(colours.size() > 2, "the strip shows the weave over the gradient");
 }
 
 QTEST_MAIN(TestPictures)

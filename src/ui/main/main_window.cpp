@@ -87,7 +87,35 @@ constexpr std::array<std::array<BoardButtonLayout, kPieceCount>, kBoardRows> kBo
 
 constexpr std::array<int, 4> kStanceLefts = {7320, 8145, 9000, 9825};
 
-const QString kFigureStyle = QStringLiteral("color: white; background: transparent;");
+// The looks of the window's controls in one style sheet, parsed once: a control names its look in the
+// `look` property. Only controls that carry it match, so the editor windows (children of this window)
+// keep to their own sheets.
+const char* const kLook = "look";
+const QString kStyleSheet = QStringLiteral(
+    "*[look=\"figure\"] { color: white; background: transparent; }"
+    "*[look=\"plain\"] { background: transparent; }"
+    "*[look=\"version\"] { color: palette(highlighted-text); background: transparent; }"
+    "*[look=\"caption\"] { color: #d9c9a3; background: transparent; }"
+    "*[look=\"stance-state\"] { color: yellow; background: transparent; }"
+    "QComboBox[look=\"class\"] { background: #12151b; color: #f4e7c3; border: 1px solid #8a6d2f; border-radius: 2px;"
+    " padding: 0 2px; }"
+    "QComboBox[look=\"class\"] QAbstractItemView { background: #1e222b; color: #f4e7c3;"
+    " selection-background-color: #8a6d2f; }"
+    "QPushButton[look=\"board\"] { background: palette(button); border: 1px solid #3b3323; border-radius: 3px;"
+    " padding: 0; }"
+    "QPushButton[look=\"board-white\"] { background: white; border: 1px solid #3b3323; border-radius: 3px;"
+    " padding: 0; }"
+    "QPushButton[look=\"board\"]:hover, QPushButton[look=\"board-white\"]:hover { border: 1px solid #f0d68a; }"
+    "QPushButton[look=\"board\"]:pressed, QPushButton[look=\"board-white\"]:pressed"
+    " { border: 2px solid #f0d68a; }"
+    "QPushButton[look=\"stance\"] { background: #1d1a14; border: 1px solid #6b5a33; border-radius: 4px;"
+    " padding: 0; }"
+    "QPushButton[look=\"stance\"]:hover { border: 1px solid #f0d68a; }");
+
+void setLook(QWidget* control, const char* look)
+{
+    control->setProperty(kLook, QString::fromLatin1(look));
+}
 
 QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& text = {})
 {
@@ -99,7 +127,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString&
     if (name)
         label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setStyleSheet(kFigureStyle);
+    setLook(label, "figure");
     return label;
 }
 
@@ -126,16 +154,8 @@ HotLabel* makeHotLabel(QWidget* parent, const char* name, QRect twips)
     auto* label = new HotLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
+    setLook(label, "plain");
     return label;
-}
-
-QIcon boardIcon(int row, int piece, int size)
-{
-    QIcon icon;
-    for (qreal dpr : {1.0, 1.5, 2.0, 3.0})
-        icon.addPixmap(art::boardButtonPixmap(row, piece, size, dpr));
-    return icon;
 }
 
 } // namespace
@@ -144,8 +164,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessarin 수치 계산기"));
-    setWindowIcon(art::applicationIcon());
     setFixedSize(twipsToPixels(14175), twipsToPixels(11655));
+    setStyleSheet(kStyleSheet);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves over the bare surface hide the hover tooltip.
     setMouseTracking(true);
@@ -159,16 +179,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
     auto* version = makeLabel(this, "Label59", {1320, 720, 2175, 195},
                               QString::fromLatin1(kProgramName) + u' ' + QString::fromLatin1(kProgramVersion));
-    version->setStyleSheet(QStringLiteral("color: palette(highlighted-text); background: transparent;"));
+    setLook(version, "version");
 
     classBox_ = new QComboBox(this);
     classBox_->setObjectName(QStringLiteral("Combo1"));
     classBox_->setGeometry(twipsRect(5040, 1350, 1095, 315));
     classBox_->setEditable(true);
-    classBox_->setStyleSheet(QStringLiteral(
-        "QComboBox { background: #12151b; color: #f4e7c3; border: 1px solid #8a6d2f; border-radius: 2px;"
-        " padding: 0 2px; }"
-        "QComboBox QAbstractItemView { background: #1e222b; color: #f4e7c3; selection-background-color: #8a6d2f; }"));
+    setLook(classBox_, "class");
     classBox_->setInsertPolicy(QComboBox::NoInsert);
     for (const ClassInfo& info : classTable())
         classBox_->addItem(QString::fromUtf8(info.name));
@@ -248,7 +265,7 @@ void MainWindow::buildStatSheet()
         caption->setGeometry(
             twipsRect(rate.captionRect.x(), rate.captionRect.y(), rate.captionRect.width(), rate.captionRect.height()));
         caption->setAlignment(Qt::AlignCenter);
-        caption->setStyleSheet(QStringLiteral("color: #d9c9a3; background: transparent;"));
+        setLook(caption, "caption");
         if (rate.captionRect.height() > 255) {
             // Two short lines in a square box ("추가/피해", "치명타/피해량").
             QFont font = caption->font();
@@ -273,17 +290,11 @@ void MainWindow::buildBoard()
             auto* button = new QPushButton(this);
             button->setObjectName(QStringLiteral("Command%1").arg(at.number));
             button->setGeometry(twipsRect(at.left, kBoardRowTops[static_cast<std::size_t>(row - 1)], 770, 770));
-            button->setIcon(boardIcon(row, piece, size - 4));
+            button->setIcon(art::boardButtonIcon(row, piece, size - 4));
             button->setIconSize(QSize(size - 4, size - 4));
             button->setFocusPolicy(Qt::NoFocus);
             button->setCursor(Qt::PointingHandCursor);
-            const QString face = piece <= 2 ? QStringLiteral("white") : QStringLiteral("palette(button)");
-            button->setStyleSheet(
-                QStringLiteral(
-                    "QPushButton { background: %1; border: 1px solid #3b3323; border-radius: 3px; padding: 0; }"
-                    "QPushButton:hover { border: 1px solid #f0d68a; }"
-                    "QPushButton:pressed { border: 2px solid #f0d68a; }")
-                    .arg(face));
+            setLook(button, piece <= 2 ? "board-white" : "board");
             board_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(piece - 1)] = button;
         }
     }
@@ -298,15 +309,13 @@ void MainWindow::buildStances()
         button->setGeometry(twipsRect(left, 5950, 770, 770));
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(QStringLiteral(
-            "QPushButton { background: #1d1a14; border: 1px solid #6b5a33; border-radius: 4px; padding: 0; }"
-            "QPushButton:hover { border: 1px solid #f0d68a; }"));
+        setLook(button, "stance");
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] { onStanceClicked(i + 1); });
         auto* label = makeLabel(this, nullptr, {left, 6720, 770, 255}, QStringLiteral("off"));
         label->setObjectName(QStringLiteral("Label%1").arg(55 + i));
         label->setAlignment(Qt::AlignCenter);
-        label->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
+        setLook(label, "stance-state");
         label->hide();
         stanceButtons_[static_cast<std::size_t>(i)] = button;
         stanceLabels_[static_cast<std::size_t>(i)] = label;
@@ -407,6 +416,11 @@ void MainWindow::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
+    if (!iconGiven_) {
+        // The window icon is drawn in seven sizes; the first frame does not wait for it.
+        iconGiven_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(art::applicationIcon()); });
+    }
 }
 
 } // namespace tessarin

@@ -70,6 +70,7 @@ private:
     QLabel* gemPicture_ = nullptr;
     QPixmap background_;
     RefreshGate* refreshGate_ = nullptr;
+    bool iconGiven_ = false;
 };
 
 } // namespace tessarin
