@@ -34,10 +34,10 @@ using namespace tessarin::testing;
 namespace {
 
 constexpr quint32 kDefaultSeed = 20261209;
-// Each check waits for a 10 ms tick of Timer2, so an action costs 15-20 ms and up to 45 ms under
-// ASan + UBSan on a busy 2-core machine: 1,000 actions keep the sanitizer run well under a minute.
+// Each check waits for a 10 ms tick of Timer2, so an action costs about 10 ms, and up to 30 ms under
+// ASan + UBSan on a busy 2-core machine: 3,000 actions take well under two minutes in the sanitizer run.
 // The soak run takes more.
-constexpr int kDefaultActions = 1000;
+constexpr int kDefaultActions = 3000;
 // Actions printed when a check fails: enough to see how the program got there.
 constexpr std::size_t kHistory = 40;
 // The program has 17 windows, a combo popup or two and Qt's own helpers; far more means windows leak.
