@@ -137,14 +137,6 @@ bool equipCatalogue(MainWindowFixture& f, int row, int piece)
     return QTest::qWaitFor([&] { return editor.isNull(); }, 1000) && f.window->state().pieceEquipped[row][piece];
 }
 
-// Lets the main window's stat cycle run a few times.
-void letTimersRun(MainWindowFixture& f)
-{
-    QSignalSpy spy(f.window->findChild<QTimer*>("Timer2"), &QTimer::timeout);
-    while (spy.count() < 3)
-        QVERIFY(spy.wait(1000));
-}
-
 QStringList zeros()
 {
     return QStringList(kEquipment.size(), QStringLiteral("0"));
@@ -589,10 +581,10 @@ void TestFreePieceEditor::loadReachesTheSheetOnlyOnConfirm()
     QVERIFY(openFree(f, 3));
     click(editor, "Command4");
     QCOMPARE(box(editor, 8)->text(), QStringLiteral("50"));
-    letTimersRun(f);
+    waitForSheet(f);
     QCOMPARE(read(f.window, kEquipment, labelText), zeros());
     click(editor, "Command2");
-    letTimersRun(f);
+    waitForSheet(f);
     QCOMPARE(f.window->state().freeSetEffect3[0], std::int16_t(0));
     QCOMPARE(read(f.window, kEquipment, labelText), zeros());
 

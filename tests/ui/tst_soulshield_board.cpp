@@ -108,14 +108,6 @@ void chooseSubOption(QWidget* editor, int subOption)
     QVERIFY(option->isChecked());
 }
 
-// Lets a timer fire a number of times, so that a check afterwards sees what those ticks did.
-void waitTicks(QTimer* timer, int ticks)
-{
-    QSignalSpy spy(timer, &QTimer::timeout);
-    while (spy.count() < ticks)
-        QVERIFY(spy.wait(1000));
-}
-
 QWidget* openEditor(MainWindowFixture& f, int row, int piece)
 {
     QTest::mouseClick(boardButton(f.window, row, piece), Qt::LeftButton);
@@ -266,7 +258,7 @@ void TestSoulShieldBoard::otherRowAtPosition()
     case Leave::CloseBox: editor->windowHandle()->close(); break;
     }
     QTRY_VERIFY(editor.isNull());
-    waitTicks(f.window->findChild<QTimer*>(QStringLiteral("Timer2")), 3);
+    waitForSheet(f);
     QCOMPARE(texts(f.window, kEquipment), after);
     QCOMPARE(state.lostSetCount, lostCount);
     QCOMPARE(state.seaSerpentSetCount, seaSerpentCount);
@@ -384,7 +376,7 @@ void TestSoulShieldBoard::removePiece()
     QCOMPARE(state.lostSetCount, lostCount);
     QCOMPARE(state.seaSerpentSetCount, seaSerpentCount);
     // The engine follows within a tick or two (the stat cycle may still show one tick of the old set effect).
-    waitTicks(f.window->findChild<QTimer*>(QStringLiteral("Timer2")), 3);
+    waitForSheet(f);
     QCOMPARE(texts(f.window, kEquipment), sheet);
     QCOMPARE(texts(f.window, kTotals), sheet);
     QTRY_COMPARE(texts(f.window, kIndicators, pictureOf), indicators);

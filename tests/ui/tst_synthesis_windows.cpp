@@ -34,14 +34,6 @@ struct Messages {
     Messages& operator=(const Messages&) = delete;
 };
 
-// Lets a timer fire a number of times, so that a check afterwards sees what those ticks did.
-void waitTicks(QTimer* timer, int ticks = 1)
-{
-    QSignalSpy spy(timer, &QTimer::timeout);
-    while (spy.count() < ticks)
-        QVERIFY(spy.wait(1000));
-}
-
 void clickItem(QListWidget* list, int index)
 {
     list->scrollToItem(list->item(index));

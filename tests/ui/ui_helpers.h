@@ -59,6 +59,14 @@ inline bool waitForTick(QObject* window, const QString& timer = QStringLiteral("
     return ticks.wait(2000);
 }
 
+// Lets a timer fire a number of times, so that a check afterwards sees what those ticks did.
+inline void waitTicks(QTimer* timer, int ticks = 1)
+{
+    QSignalSpy spy(timer, &QTimer::timeout);
+    while (spy.count() < ticks)
+        QVERIFY(spy.wait(1000));
+}
+
 // A test that writes the record directly, as no person can, then wakes the refresh timers the way the
 // input behind every real change does.
 inline void recordWritten(MainWindow* window)
@@ -107,5 +115,11 @@ struct MainWindowFixture {
     MainWindowFixture(const MainWindowFixture&) = delete;
     MainWindowFixture& operator=(const MainWindowFixture&) = delete;
 };
+
+// Lets the main window's stat cycle run a few times.
+inline void waitForSheet(MainWindowFixture& f)
+{
+    waitTicks(control<QTimer>(f.window, QStringLiteral("Timer2")), 3);
+}
 
 } // namespace tessarin::testing

@@ -111,12 +111,4 @@ inline void leave(QWidget* editor, Leave how)
     QTRY_VERIFY(watched.isNull());
 }
 
-// Lets the main window's stat cycle run a few times.
-inline void waitForSheet(MainWindowFixture& f)
-{
-    QSignalSpy spy(f.window->findChild<QTimer*>(QStringLiteral("Timer2")), &QTimer::timeout);
-    while (spy.count() < 3)
-        QVERIFY(spy.wait(1000));
-}
-
 } // namespace tessarin::testing::weapons

@@ -351,15 +351,6 @@ QImage stancePicture(const Stance& stance)
 
 } // namespace
 
-QImage stancePicture(const QString& name)
-{
-    for (const Stance& stance : stances) {
-        if (QString::fromUtf16(stance.name) == name)
-            return stancePicture(stance);
-    }
-    return {};
-}
-
 void writeStancePictures(ImageSink& sink)
 {
     for (const Stance& stance : stances)

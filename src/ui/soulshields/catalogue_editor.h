@@ -9,7 +9,6 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 
 namespace tessarin {
 
