@@ -20,7 +20,7 @@ echo "== fuzz (${fuzz_seconds} s each) =="
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 mkdir -p build/fuzz/artifacts
-for target in fuzz_numbers fuzz_stat_sheet fuzz_set_file; do
+for target in fuzz_numbers fuzz_stat_sheet fuzz_set_file fuzz_build; do
     # The corpus stays in the build folder, so each run starts where the last one stopped.
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus"

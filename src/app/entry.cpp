@@ -1,6 +1,7 @@
 #include "app/entry.h"
 
 #include "ui/main/main_window.h"
+#include "ui/main/program_menu.h"
 
 #include <QApplication>
 #include <QFont>
@@ -31,7 +32,7 @@ void useKoreanFont()
 
 } // namespace
 
-QWidget* createMainWindow()
+QWidget* createMainWindow(const QString& buildFile)
 {
     useKoreanFont();
     auto* window = new MainWindow;
@@ -43,6 +44,8 @@ QWidget* createMainWindow()
         window->move(std::max(frame.left(), topLeft.x()), std::max(frame.top(), topLeft.y()));
     }
     window->show();
+    if (!buildFile.isEmpty())
+        window->findChild<ProgramMenu*>()->openFile(buildFile, true);
     return window;
 }
 

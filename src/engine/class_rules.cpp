@@ -28,6 +28,7 @@ ClassChange changeClass(CharacterState& state, const QString& classText)
     clearStances(state);
     if (const ClassInfo* info = findClass(classText)) {
         change.knownClass = true;
+        state.shownClass = classText;
         for (int i = 0; i < kStanceButtonCount; ++i) {
             const auto& setup = info->buttons[static_cast<std::size_t>(i)];
             StanceButtonView& view = change.buttons[static_cast<std::size_t>(i)];

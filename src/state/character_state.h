@@ -180,6 +180,7 @@ struct CharacterState : EngineFigures {
     // Class
     ClassBase classBase;
     QString classText = kNoClassText; // the text of the class box as it stands
+    QString shownClass;               // the class last picked from the list ("" before any pick)
 
     // Skill stances
     EnumArray<Stance, bool, kStanceCount> stanceOn;

@@ -1,10 +1,11 @@
 #include "storage/set_file.h"
 
+#include "storage/whole_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <utility>
@@ -52,19 +53,7 @@ SetFile::Result SetFile::save(const SetFileLines& lines) const
     if (encoded.fault != SetFileFault::None)
         return failed(Outcome::Unencodable, encoded.fault, encoded.line);
 
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
-        return failed(Outcome::WriteFailed);
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(Outcome::WriteFailed);
-    // Qt 6.4's commit() can report success after its own final flush failed: flush and check first.
-    const bool written =
-        file.write(encoded.bytes) == encoded.bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
-    if (!written) {
-        file.cancelWriting(); // the temporary file goes with `file`; the set file is untouched
-        return failed(Outcome::WriteFailed);
-    }
-    if (!file.commit())
+    if (!writeWholeFile(path_, encoded.bytes))
         return failed(Outcome::WriteFailed);
     return {};
 }
@@ -74,14 +63,11 @@ SetFile::Result SetFile::load() const
     const QFileInfo info(path_);
     if (!info.exists())
         return failed(Outcome::NotFound);
-    QFile file(path_);
-    if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
-        return failed(Outcome::Unreadable);
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
+    const std::optional<QByteArray> bytes = readWholeFile(path_, kMaxFileSize);
+    if (!bytes)
         return failed(Outcome::Unreadable);
 
-    const SetFileDecoding decoded = decodeSetFile(bytes);
+    const SetFileDecoding decoded = decodeSetFile(*bytes);
     if (decoded.fault != SetFileFault::None)
         return failed(Outcome::Invalid, decoded.fault, decoded.line);
     Result result;

@@ -77,6 +77,7 @@ void TstInstall::layout_data()
     QTest::newRow("last help page") << program + QStringLiteral("/image/도움말13.jpg");
     QTest::newRow("desktop entry") << QStringLiteral("share/applications/") + id + QStringLiteral(".desktop");
     QTest::newRow("appstream") << QStringLiteral("share/metainfo/") + id + QStringLiteral(".metainfo.xml");
+    QTest::newRow("build file type") << QStringLiteral("share/mime/packages/") + id + QStringLiteral(".xml");
 }
 
 void TstInstall::layout()

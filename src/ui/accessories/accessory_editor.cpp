@@ -84,6 +84,7 @@ void AccessoryEditor::confirm()
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         values[i] = textToNumber(boxes_[i]->text());
     showAccessory(mainWindow_, slot, equipAccessory(mainWindow_.state(), slot, values));
+    mainWindow_.noteChange();
     close();
 }
 

@@ -31,6 +31,7 @@ void AccessorySlots::click(int slot)
 {
     if (removeAccessory(mainWindow_.state(), slot)) {
         clearPicture(slotPicture(mainWindow_, slot));
+        mainWindow_.noteChange();
         return;
     }
     // One editor for every slot: an open one keeps what was typed and only changes its caption.

@@ -14,9 +14,11 @@
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
 #include "ui/help/help_hot_spot.h"
+#include "ui/main/program_menu.h"
 #include "ui/main/tooltip_hover.h"
 #include "ui/soulshields/soulshield_board.h"
 #include "ui/synthesis/synthesis_hot_spot.h"
+#include "ui/weapons/sea_serpent_weapon_editor.h"
 #include "ui/weapons/weapon_slot_view.h"
 
 #include <QComboBox>
@@ -175,7 +177,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     connect(strip, &HotLabel::moved, this, &MainWindow::onStripMoved);
     auto* closeMark = makeHotLabel(this, "Label9", {13680, 120, 375, 375});
     closeMark->setCursor(Qt::PointingHandCursor);
-    connect(closeMark, &HotLabel::clicked, this, [this] { windows_.closeAll(this); });
+    connect(closeMark, &HotLabel::clicked, this, &MainWindow::requestClose);
 
     auto* version = makeLabel(this, "Label59", {1320, 720, 2175, 195},
                               QString::fromLatin1(kProgramName) + u' ' + QString::fromLatin1(kProgramVersion));
@@ -212,10 +214,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
         auto* indicator = makeHotLabel(this, nullptr, {3600 + 480 * i, 4995, 345, 345});
         indicator->setObjectName(QStringLiteral("Image%1").arg(10 + i));
         indicator->setScaledContents(true);
-        constexpr std::array<int, 3> tiers = {3, 5, 8};
-        indicator->setPixmap(art::indicatorPlaceholderPixmap(tiers[static_cast<std::size_t>(i)], indicator->width(),
-                                                             devicePixelRatioF()));
         indicators_[static_cast<std::size_t>(i)] = indicator;
+        showIndicatorPlaceholder(i);
     }
     const std::array<QPoint, kAccessoryCount> accessoryPositions = {
         {{3600, 6240}, {4400, 6240}, {5200, 6240}, {6060, 6240}, {5200, 5400}}};
@@ -243,6 +243,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     new TooltipHover(*this);
     new HelpHotSpot(*this);
     buildTimers();
+    history_.reset(currentBuild());
+    new ProgramMenu(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -373,6 +375,7 @@ void MainWindow::onClassPicked(int index)
     }
     clearPicture(weaponPicture_);
     clearPicture(gemPicture_);
+    noteChange();
 }
 
 void MainWindow::onStanceClicked(int button)
@@ -380,6 +383,127 @@ void MainWindow::onStanceClicked(int button)
     if (const std::optional<bool> on = clickStanceButton(state_, button))
         stanceLabels_[static_cast<std::size_t>(button - 1)]->setText(*on ? QStringLiteral("on")
                                                                          : QStringLiteral("off"));
+    noteChange();
+}
+
+void MainWindow::showIndicatorPlaceholder(int indicator)
+{
+    constexpr std::array<int, 3> tiers = {3, 5, 8};
+    QLabel* label = indicators_[static_cast<std::size_t>(indicator)];
+    clearPicture(label);
+    label->setPixmap(art::indicatorPlaceholderPixmap(tiers[static_cast<std::size_t>(indicator)], label->width(),
+                                                     devicePixelRatioF()));
+}
+
+QLabel* MainWindow::accessoryPicture(int slot) const
+{
+    return findChild<QLabel*>(QStringLiteral("Image%1").arg(12 + slot));
+}
+
+BuildMarks MainWindow::marks() const
+{
+    auto pictureOf = [](const QWidget* control) { return control->property(kPictureProperty).toString(); };
+    BuildMarks marks;
+    for (int k = 1; k <= kPieceCount; ++k)
+        marks.pieces[k] = pictureOf(piecePicture(k));
+    marks.weapon = pictureOf(weaponPicture_);
+    marks.gem = pictureOf(gemPicture_);
+    for (int n = 1; n <= kAccessoryCount; ++n)
+        marks.accessories[n] = pictureOf(accessoryPicture(n));
+    for (std::size_t i = 0; i < indicators_.size(); ++i)
+        marks.indicators[i] = pictureOf(indicators_[i]);
+    for (std::size_t i = 0; i < stanceLabels_.size(); ++i)
+        marks.stanceLabelsOn[i] = stanceLabels_[i]->text() == QLatin1String("on");
+    return marks;
+}
+
+Build MainWindow::currentBuild() const
+{
+    Build build = takeBuild(state_, marks());
+    if (const auto* editor = findChild<SeaSerpentWeaponEditor*>(QStringLiteral("Form4")))
+        if (const std::optional<StatBlock> before = editor->slotBeforePreview())
+            static_cast<StatBlock&>(build.weapon) = *before;
+    return build;
+}
+
+void MainWindow::closeEditors()
+{
+    for (const char* name : {"Form14", "Form13", "Form3", "Form4", "Form6", "Form2", "Form5", "Form10", "Form12"})
+        windows_.close(QString::fromLatin1(name));
+}
+
+void MainWindow::showBuild(const Build& build)
+{
+    closeEditors();
+    const AppliedBuild applied = applyBuild(state_, build);
+    auto show = [](QWidget* control, const QString& picture) {
+        if (picture.isEmpty())
+            clearPicture(control);
+        else
+            loadPicture(control, picture);
+    };
+    for (int k = 1; k <= kPieceCount; ++k)
+        show(piecePicture(k), applied.marks.pieces[k]);
+    show(weaponPicture_, applied.marks.weapon);
+    show(gemPicture_, applied.marks.gem);
+    for (int n = 1; n <= kAccessoryCount; ++n)
+        show(accessoryPicture(n), applied.marks.accessories[n]);
+    for (int i = 0; i < 3; ++i) {
+        const QString& picture = applied.marks.indicators[static_cast<std::size_t>(i)];
+        if (picture.isEmpty())
+            showIndicatorPlaceholder(i);
+        else
+            loadPicture(indicators_[static_cast<std::size_t>(i)], picture);
+    }
+    for (std::size_t i = 0; i < stanceButtons_.size(); ++i) {
+        const AppliedBuild::StanceButton& view = applied.stanceButtons[i];
+        QPushButton* button = stanceButtons_[i];
+        button->setVisible(view.visible);
+        stanceLabels_[i]->setVisible(view.visible);
+        if (view.visible)
+            loadPicture(button, view.picture);
+        else
+            clearPicture(button);
+        button->setToolTip(view.tooltip);
+        stanceLabels_[i]->setText(applied.marks.stanceLabelsOn[i] ? QStringLiteral("on") : QStringLiteral("off"));
+    }
+    classBox_->setCurrentIndex(build.shownClass.isEmpty() ? -1 : classBox_->findText(build.shownClass));
+    classBox_->setEditText(build.classText);
+    refreshGate_->wake();
+}
+
+void MainWindow::noteChange()
+{
+    if (changePending_)
+        return;
+    changePending_ = true;
+    QMetaObject::invokeMethod(this, &MainWindow::recordChange, Qt::QueuedConnection);
+}
+
+void MainWindow::settleChange()
+{
+    if (changePending_)
+        recordChange();
+}
+
+void MainWindow::recordChange()
+{
+    if (!changePending_)
+        return;
+    changePending_ = false;
+    // What Timer3, Timer4 and Timer5 would do at their next ticks, so the step holds the settled window.
+    updateSetPresence(state_);
+    updateSetEffects(state_);
+    refreshIndicators();
+    if (history_.record(currentBuild()))
+        emit buildChanged();
+}
+
+void MainWindow::requestClose()
+{
+    if (closeGuard_ && !closeGuard_())
+        return;
+    windows_.closeAll(this);
 }
 
 void MainWindow::onStripPressed(QPointF position)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/build.h"
 #include "state/character_state.h"
 #include "ui/common/window_registry.h"
 #include "ui/main/stat_sheet_view.h"
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -43,6 +45,26 @@ public:
     // One tick of the stat cycle: recompute the sheet and rewrite the labels whose figure changed.
     void statCycle();
 
+    // The build the window shows. An open sea-serpent editor's preview of sub-options over an empty slot
+    // is not part of it (closing the editor puts the slot back).
+    Build currentBuild() const;
+    // Closes the editors, then shows the build: record, pictures, stance buttons and labels, class box.
+    void showBuild(const Build& build);
+    // An action changed the build: once it has run to its end, it becomes one undo step.
+    void noteChange();
+    // Makes the step of a noted change now, when one is waiting.
+    void settleChange();
+    BuildHistory& history() { return history_; }
+    // Closes every editor and chooser (not the help windows).
+    void closeEditors();
+    // The close mark: asks `closeGuard` first, when one is set, whether the program may end.
+    void requestClose();
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
+signals:
+    // A step was made, or a build shown by undo, redo or a file.
+    void buildChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +78,10 @@ private:
     void onStanceClicked(int button);
     void onStripPressed(QPointF position);
     void onStripMoved(QPointF position, Qt::MouseButtons buttons);
+    void recordChange();
+    BuildMarks marks() const;
+    void showIndicatorPlaceholder(int indicator);
+    QLabel* accessoryPicture(int slot) const;
 
     CharacterState state_;
     WindowRegistry windows_;
@@ -71,6 +97,9 @@ private:
     QPixmap background_;
     RefreshGate* refreshGate_ = nullptr;
     bool iconGiven_ = false;
+    BuildHistory history_;
+    bool changePending_ = false;
+    std::function<bool()> closeGuard_;
 };
 
 } // namespace tessarin

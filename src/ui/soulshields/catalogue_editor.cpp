@@ -130,6 +130,7 @@ void CatalogueEditor::confirm()
         equipCataloguePiece(mainWindow_.state(), *entry, listValue(mainValues_), subOption, subValue);
     loadPicture(mainWindow_.piecePicture(entry->piece), picture);
     mainWindow_.refreshIndicators();
+    mainWindow_.noteChange();
     close();
 }
 

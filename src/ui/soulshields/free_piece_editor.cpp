@@ -169,6 +169,7 @@ void FreePieceEditor::confirm()
     for (int i = 0; i < 3; ++i)
         loadPicture(mainWindow_.findChild<QLabel*>(QStringLiteral("Image%1").arg(10 + i)),
                     outcome.indicators[static_cast<std::size_t>(i)]);
+    mainWindow_.noteChange();
     hide();
 }
 

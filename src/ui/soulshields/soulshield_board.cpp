@@ -24,6 +24,7 @@ void SoulShieldBoard::click(int row, int piece)
 {
     if (removePiece(mainWindow_.state(), row, piece)) {
         clearPicture(mainWindow_.piecePicture(piece));
+        mainWindow_.noteChange();
         return;
     }
     if (const CatalogueEntry* entry = catalogueEntry(row, piece)) {

@@ -115,7 +115,9 @@ void SynthesisChooser::openDialog(Stat stat)
 
 void SynthesisChooser::release()
 {
-    showMessage(this, releaseSynthesis(mainWindow_.state(), selectedPiece()));
+    const QString message = releaseSynthesis(mainWindow_.state(), selectedPiece());
+    mainWindow_.noteChange();
+    showMessage(this, message);
 }
 
 void SynthesisChooser::closeEvent(QCloseEvent* event)

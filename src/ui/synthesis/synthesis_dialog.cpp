@@ -95,7 +95,8 @@ void SynthesisDialog::synthesize()
     // The box counts as it stands at the click, not as the last refresh read it: what is stored is
     // always what the dialog shows.
     refresh();
-    applySynthesis(mainWindow_.state(), selectedPiece());
+    if (applySynthesis(mainWindow_.state(), selectedPiece()))
+        mainWindow_.noteChange();
 }
 
 void SynthesisDialog::pickStone()

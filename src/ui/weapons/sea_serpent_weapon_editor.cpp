@@ -56,6 +56,14 @@ void SeaSerpentWeaponEditor::followSlot()
     wasEquipped_ = equipped;
 }
 
+std::optional<StatBlock> SeaSerpentWeaponEditor::slotBeforePreview() const
+{
+    const bool equipped = mainWindow_.state().weaponEquipped;
+    if (confirmed_ || equipped)
+        return std::nullopt;
+    return wasEquipped_ ? StatBlock{} : subOptionsBefore_;
+}
+
 void SeaSerpentWeaponEditor::refresh()
 {
     CharacterState& state = mainWindow_.state();

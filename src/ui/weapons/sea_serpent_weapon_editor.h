@@ -4,6 +4,7 @@
 #include "ui/weapons/weapon_editor.h"
 
 #include <array>
+#include <optional>
 
 namespace tessarin {
 
@@ -14,6 +15,9 @@ class SeaSerpentWeaponEditor : public WeaponEditor {
 
 public:
     explicit SeaSerpentWeaponEditor(MainWindow& mainWindow);
+
+    // While the editor previews sub-options over an empty slot: what closing it would put back.
+    std::optional<StatBlock> slotBeforePreview() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

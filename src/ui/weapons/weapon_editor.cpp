@@ -127,6 +127,7 @@ void WeaponEditor::setConfirmEnabled(bool enabled)
 void WeaponEditor::finish(const EquippedWeapon& equipped)
 {
     showEquippedWeapon(mainWindow_, equipped);
+    mainWindow_.noteChange();
     close();
 }
 

@@ -37,6 +37,7 @@ void WeaponSlotView::click()
         removeWeapon(state);
         clearPicture(weaponPicture(mainWindow_));
         clearPicture(gemPicture(mainWindow_));
+        mainWindow_.noteChange();
         return;
     }
     if (state.classText == kNoClassText) {
