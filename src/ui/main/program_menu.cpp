@@ -255,7 +255,7 @@ bool ProgramMenu::openFile(const QString& path, bool atStart)
 bool ProgramMenu::saveTo(const QString& path)
 {
     window_.settleChange();
-    const Build build = window_.history().current();
+    const Build build = window_.currentBuild();
     if (const QString fault = saveBuildFile(path, build); !fault.isEmpty()) {
         showMessage(&window_, QStringLiteral("'%1' 파일에 저장하지 못했습니다.\n%2").arg(fileName(path), fault));
         return false;
