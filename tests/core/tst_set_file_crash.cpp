@@ -1,9 +1,12 @@
-// Kills a process that is saving the set file at each of its system calls in turn and checks that what
-// it leaves behind is always a whole set file: the one before the save or the one being saved.
+// Kills a process that is saving the set file (or a build file) at each of its system calls in turn and
+// checks that what it leaves behind is always a whole file: the one before the save or the one being
+// saved; a build file's copy of the previous one (NAME~) is always a whole build too.
 //
 // A killed process changes the disk only through the system calls it made before it died, so stopping
 // the saving child at every system-call entry and exit (ptrace) and killing it there reaches every state
 // a kill can leave, without depending on timing.
+#include "common/random_build.h"
+#include "storage/build_file.h"
 #include "storage/set_file.h"
 
 #include <QDir>
@@ -14,6 +17,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <sys/ptrace.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,9 +37,9 @@ struct ChildSave {
     int stops = 0; // system-call stops seen (entry and exit count apart)
 };
 
-// Saves `lines` to `path` in a child process and kills it with SIGKILL at system-call stop `killAtStop`
-// (0: before its first system call), or lets it finish when `killAtStop` is never reached.
-ChildSave saveInChild(const QString& path, const SetFileLines& lines, int killAtStop)
+// Runs `save` in a child process and kills it with SIGKILL at system-call stop `killAtStop` (0: before its
+// first system call), or lets it finish when `killAtStop` is never reached.
+ChildSave saveInChild(const std::function<bool()>& save, int killAtStop)
 {
     ChildSave run;
     // A forked child draws its temporary file's name from a copy of this process's random state. Moving
@@ -50,8 +54,7 @@ ChildSave saveInChild(const QString& path, const SetFileLines& lines, int killAt
         if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
             _exit(kChildNotTraced);
         raise(SIGSTOP);
-        const bool saved = SetFile(path).save(lines).outcome == SetFile::Outcome::Done;
-        _exit(saved ? 0 : kChildSaveFailed);
+        _exit(save() ? 0 : kChildSaveFailed);
     }
 
     int status = 0;
@@ -107,6 +110,45 @@ QByteArray encoded(const SetFileLines& lines)
     return encodeSetFile(lines).bytes;
 }
 
+// Three different builds, one of them with long texts.
+tessarin::Build buildNumber(int which)
+{
+    tessarin::testing::RandomBuilds random(static_cast<quint32>(100 + which));
+    tessarin::Build build = random.next();
+    if (which == 1)
+        build.classText = QStringLiteral("아주 긴 직업 이름 ").repeated(200);
+    return build;
+}
+
+// What is saved: the set file or a build file, three versions of each.
+struct FileKind {
+    QString fileName;
+    std::function<bool(const QString& path, int which)> save;
+    std::function<QByteArray(int which)> bytes;
+    std::function<bool(const QString& path, int which)> readsBack;
+};
+
+FileKind fileKind(bool buildFile)
+{
+    if (buildFile)
+        return {QStringLiteral("a.tessarin"),
+                [](const QString& path, int which) { return saveBuildFile(path, buildNumber(which)).isEmpty(); },
+                [](int which) { return encodeBuildFile(buildNumber(which)); },
+                [](const QString& path, int which) {
+                    const BuildReading reading = loadBuildFile(path);
+                    return reading.build && *reading.build == buildNumber(which);
+                }};
+    return {QStringLiteral("data.dat"),
+            [](const QString& path, int which) {
+                return SetFile(path).save(setNumber(which)).outcome == SetFile::Outcome::Done;
+            },
+            [](int which) { return encoded(setNumber(which)); },
+            [](const QString& path, int which) {
+                const SetFile::Result loaded = SetFile(path).load();
+                return loaded.outcome == SetFile::Outcome::Done && loaded.lines == setNumber(which);
+            }};
+}
+
 const QByteArray kMissing("<missing>");
 
 QByteArray contentOf(const QString& path)
@@ -122,20 +164,23 @@ QString describe(const QByteArray& content)
     return content == kMissing ? QStringLiteral("no file") : QStringLiteral("%1 bytes").arg(content.size());
 }
 
-QStringList strayFiles(const QString& folder)
+QStringList strayFiles(const QString& folder, const QString& fileName = QStringLiteral("data.dat"))
 {
     QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    names.removeAll(QStringLiteral("data.dat"));
+    names.removeAll(fileName);
+    names.removeAll(fileName + u'~');
     return names;
 }
 
-// The most system-call stops a whole save of any of the sets makes, found by letting each run to its
-// end; set 0 is saved last and stays in the file.
-int stopsOfWholeSave(const QString& path)
+// The most system-call stops a whole save of any of the three versions makes (over a previous file, or
+// with none), found by letting each run to its end; version 0 is saved last and stays in the file.
+int stopsOfWholeSave(const FileKind& kind, const QString& path, bool previous)
 {
     int most = -1;
     for (int which = 2; which >= 0; --which) {
-        const ChildSave run = saveInChild(path, setNumber(which), kNeverKill);
+        if (!previous)
+            QFile::remove(path);
+        const ChildSave run = saveInChild([&] { return kind.save(path, which); }, kNeverKill);
         if (!run.traced || !run.finished || run.exitCode != 0)
             return -1;
         most = std::max(most, run.stops);
@@ -159,7 +204,8 @@ void TestSetFileCrash::wholeSaveIsTracedToItsEnd()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("data.dat"));
-    const ChildSave run = saveInChild(path, setNumber(1), kNeverKill);
+    const ChildSave run = saveInChild([&] { return SetFile(path).save(setNumber(1)).outcome == SetFile::Outcome::Done; },
+                                      kNeverKill);
     QVERIFY2(run.traced, "the child could not be traced (ptrace refused?)");
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 0);
@@ -171,22 +217,27 @@ void TestSetFileCrash::wholeSaveIsTracedToItsEnd()
 
 void TestSetFileCrash::killedSaveLeavesPreviousOrNewSet_data()
 {
+    QTest::addColumn<bool>("buildFile");
     QTest::addColumn<bool>("previousSet");
     QTest::addColumn<int>("kills");
 
-    QTest::newRow("over a previous set") << true << 160;
-    QTest::newRow("first save, no file yet") << false << 40;
+    QTest::newRow("over a previous set") << false << true << 160;
+    QTest::newRow("first save, no file yet") << false << false << 40;
+    QTest::newRow("build file over a previous build") << true << true << 200;
+    QTest::newRow("first build file") << true << false << 40;
 }
 
 void TestSetFileCrash::killedSaveLeavesPreviousOrNewSet()
 {
+    QFETCH(bool, buildFile);
     QFETCH(bool, previousSet);
     QFETCH(int, kills);
+    const FileKind kind = fileKind(buildFile);
 
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("data.dat"));
-    const int wholeSave = stopsOfWholeSave(path);
+    const QString path = folder.filePath(kind.fileName);
+    const int wholeSave = stopsOfWholeSave(kind, path, previousSet);
     QVERIFY2(wholeSave > 0, "a whole save in a traced child failed");
 
     int current = 0; // the set the file holds now
@@ -195,14 +246,14 @@ void TestSetFileCrash::killedSaveLeavesPreviousOrNewSet()
     for (int kill = 0; kill < kills; ++kill) {
         if (!previousSet)
             QVERIFY(!QFile::exists(path) || QFile::remove(path));
-        const QByteArray before = previousSet ? encoded(setNumber(current)) : kMissing;
+        const QByteArray before = previousSet ? kind.bytes(current) : kMissing;
         QCOMPARE(contentOf(path), before);
         const int next = (current + 1 + kill % 2) % 3;
-        const QByteArray after = encoded(setNumber(next));
+        const QByteArray after = kind.bytes(next);
 
         // Kill points spread evenly from before the first system call to after the last one.
         const int killAt = kill * (wholeSave + 1) / kills;
-        const ChildSave run = saveInChild(path, setNumber(next), killAt);
+        const ChildSave run = saveInChild([&] { return kind.save(path, next); }, killAt);
         QVERIFY(run.traced);
         const QString where =
             QStringLiteral("kill %1 at system-call stop %2 of %3").arg(kill).arg(killAt).arg(wholeSave);
@@ -215,15 +266,17 @@ void TestSetFileCrash::killedSaveLeavesPreviousOrNewSet()
         } else if (left == after) {
             ++leftNew;
             current = next;
-            // What is on disk is a set the program reads back as it was saved.
-            const SetFile::Result loaded = SetFile(path).load();
-            QCOMPARE(loaded.outcome, SetFile::Outcome::Done);
-            QVERIFY(loaded.lines == setNumber(next));
+            // What is on disk is what the program reads back as it was saved.
+            QVERIFY(kind.readsBack(path, next));
         } else {
-            QFAIL(qPrintable(where + QStringLiteral(": data.dat holds %1, neither the previous set (%2) nor the "
+            QFAIL(qPrintable(where + QStringLiteral(": the file holds %1, neither the previous one (%2) nor the "
                                                     "new one (%3)")
                                          .arg(describe(left), describe(before), describe(after))));
         }
+        // The copy of the previous build is missing or one whole build.
+        const QByteArray copy = contentOf(path + u'~');
+        if (buildFile && copy != kMissing)
+            QVERIFY2(copy == kind.bytes(0) || copy == kind.bytes(1) || copy == kind.bytes(2), qPrintable(where));
     }
     // Kills before the rename keep the previous set and kills after it the new one; both must happen,
     // or the kills did not cover the save.
@@ -231,13 +284,14 @@ void TestSetFileCrash::killedSaveLeavesPreviousOrNewSet()
     QVERIFY(leftNew > 0);
 
     // Temporary files of killed saves may stay behind; the next save must not trip over them.
-    const int strays = static_cast<int>(strayFiles(folder.path()).size());
-    for (const QString& name : strayFiles(folder.path()))
-        QVERIFY2(name.startsWith(QStringLiteral("data.dat.")), qPrintable(name));
-    const SetFileLines last = setNumber((current + 1) % 3);
-    QCOMPARE(SetFile(path).save(last).outcome, SetFile::Outcome::Done);
-    QCOMPARE(contentOf(path), encoded(last));
-    QCOMPARE(strayFiles(folder.path()).size(), strays);
+    const int strays = static_cast<int>(strayFiles(folder.path(), kind.fileName).size());
+    for (const QString& name : strayFiles(folder.path(), kind.fileName))
+        QVERIFY2(name.startsWith(kind.fileName + u'.') || name.startsWith(kind.fileName + QStringLiteral("~.")),
+                 qPrintable(name));
+    const int last = (current + 1) % 3;
+    QVERIFY(kind.save(path, last));
+    QCOMPARE(contentOf(path), kind.bytes(last));
+    QCOMPARE(strayFiles(folder.path(), kind.fileName).size(), strays);
 
     qInfo("%d kills over %d system-call stops: %d left the previous set, %d the new one, %d temporary files "
           "left behind",
