@@ -168,6 +168,7 @@ void TestBuild::fullCharacterCodeIsShort()
     const FullCharacter c = fullCharacter();
     const QString code = encodeShareCode(takeBuild(c.state, c.marks));
     QVERIFY2(code.size() < 400, qPrintable(QString::number(code.size())));
+    qInfo("a full character's share code: %d characters", static_cast<int>(code.size()));
     QVERIFY(code.startsWith(QLatin1String("TSR1-")));
     for (QChar ch : code)
         QVERIFY(ch.isLetterOrNumber() || ch == u'-' || ch == u'_');
