@@ -13,6 +13,7 @@
 #include "ui/common/messages.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -322,7 +323,19 @@ QString Monkey::closeWindow()
 // The main window's own controls; its close mark is left alone, since it ends the program.
 QString Monkey::actOnMainWindow()
 {
-    switch (pick(6)) {
+    switch (pick(7)) {
+    case 6: {
+        // The program menu's commands: undo and redo over whatever happened, a new character, and the
+        // build sent through a share code and back.
+        static const QStringList commands = {"actionUndo", "actionUndo", "actionRedo", "actionNew",
+                                             "actionCopyCode", "actionCopySheet"};
+        const QString name = commands[pick(static_cast<int>(commands.size()))];
+        auto* command = window_->findChild<QAction*>(name);
+        command->trigger();
+        if (name == QLatin1String("actionCopyCode"))
+            window_->findChild<QAction*>(QStringLiteral("actionPasteCode"))->trigger();
+        return QStringLiteral("program menu: ") + name;
+    }
     case 0: {
         const int row = 1 + pick(kBoardRows);
         const int piece = 1 + pick(kPieceCount);
