@@ -75,17 +75,18 @@ std::int16_t& SlideshowWindow::page()
 void SlideshowWindow::turn(int (*rule)(int, int))
 {
     page() = static_cast<std::int16_t>(rule(page(), static_cast<int>(layout_.pages.size())));
-    showCurrentPage();
+    // An arrow shows every page from its file, page 1 included; only the opening page is built in.
+    showCurrentPage(FirstPage::FromFile);
 }
 
-void SlideshowWindow::showCurrentPage()
+void SlideshowWindow::showCurrentPage(FirstPage firstPage)
 {
     const int count = static_cast<int>(layout_.pages.size());
     const int shown = std::clamp<int>(page(), 1, count);
     const SlideshowPage& current = layout_.pages[static_cast<std::size_t>(shown - 1)];
     number_->setText(QString::number(shown));
     title_->setText(QString::fromUtf8(current.title));
-    if (shown == 1)
+    if (shown == 1 && firstPage == FirstPage::BuiltIn)
         loadBuiltInPicture(picture_, firstPageResource(slideshow_));
     else
         loadPicture(picture_, pageFile(current));

@@ -204,8 +204,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     for (int k = 1; k <= kPieceCount; ++k) {
         auto* picture = makeHotLabel(this, nullptr, {3600, 1920, 3135, 3015});
         picture->setObjectName(QStringLiteral("Image%1").arg(k));
+        // A control like the other pictures: a move over the octagon is not a move over the bare window.
         picture->setScaledContents(true);
-        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
         piecePictures_[static_cast<std::size_t>(k - 1)] = picture;
     }
     for (int i = 0; i < 3; ++i) {

@@ -84,9 +84,10 @@ WeaponEditor::WeaponEditor(MainWindow& mainWindow, const Frame& frame, const cha
     : QWidget(&mainWindow, Qt::Window), mainWindow_(mainWindow)
 {
     setWindowTitle(QString::fromUtf8(frame.title));
+    // Like the other editors, the window's outer frame opens at the designed place.
     const QRect client = frame.clientTwips;
-    setGeometry(twipsRect(client.x(), client.y(), client.width(), client.height()));
     setFixedSize(twipsToPixels(client.width()), twipsToPixels(client.height()));
+    move(twipsPoint(client.x(), client.y()));
     setStyleSheet(editorStyleSheet() + kWeaponEditorStyle);
 
     baseFrame_ = new QGroupBox(QStringLiteral("기본 옵션"), this);
