@@ -1,5 +1,6 @@
 #include "ui/help/slideshow_window.h"
 
+#include "ui/common/keyboard.h"
 #include "ui/common/pictures.h"
 #include "ui/common/placement.h"
 #include "ui/common/theme.h"
@@ -63,8 +64,12 @@ SlideshowWindow::SlideshowWindow(MainWindow& mainWindow, Slideshow slideshow)
     connect(previous, &QPushButton::clicked, this, [this] { turn(&previousPage); });
     connect(next, &QPushButton::clicked, this, [this] { turn(&nextPage); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    previous->setAccessibleName(QStringLiteral("이전 쪽"));
+    next->setAccessibleName(QStringLiteral("다음 쪽"));
+    prepareKeyboard(this, nullptr, close);
 
     loadBuiltInPicture(picture_, firstPageResource(slideshow_));
+    picture_->setAccessibleName(title_->text());
 }
 
 std::int16_t& SlideshowWindow::page()
@@ -86,6 +91,7 @@ void SlideshowWindow::showCurrentPage(FirstPage firstPage)
     const SlideshowPage& current = layout_.pages[static_cast<std::size_t>(shown - 1)];
     number_->setText(QString::number(shown));
     title_->setText(QString::fromUtf8(current.title));
+    picture_->setAccessibleName(title_->text());
     if (shown == 1 && firstPage == FirstPage::BuiltIn)
         loadBuiltInPicture(picture_, firstPageResource(slideshow_));
     else
