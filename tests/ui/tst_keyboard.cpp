@@ -12,6 +12,8 @@
 
 #include <QAccessible>
 
+#include <cstdlib>
+
 using namespace tessarin;
 using namespace tessarin::testing;
 using namespace tessarin::testing::weapons;
@@ -44,7 +46,8 @@ enum class Effect { Nothing, WeaponWorn, PieceWorn, FreePieceWorn, AccessoryWorn
 void wear(MainWindowFixture& f, int row, int piece)
 {
     const CatalogueEntry* entry = catalogueEntry(row, piece);
-    loadPicture(f.window->piecePicture(piece), equipCataloguePiece(f.window->state(), *entry, entry->mainValues[0], 0, 0));
+    loadPicture(f.window->piecePicture(piece),
+                equipCataloguePiece(f.window->state(), *entry, entry->mainValues[0], 0, 0));
     recordWritten(f.window);
 }
 
@@ -75,7 +78,10 @@ QWidget* open(MainWindowFixture& f, Window which)
     case Window::Catalogue: click(f.window, "Command9"); return find(f, "Form5");
     case Window::FreePiece: click(f.window, "Command24"); return find(f, "Form12");
     case Window::Accessory: click(f.window, "Image13"); return find(f, "Form10");
-    case Window::SynthesisChooser: wear(f, 1, 1); click(f.window, "Label32"); return find(f, "Form13");
+    case Window::SynthesisChooser:
+        wear(f, 1, 1);
+        click(f.window, "Label32");
+        return find(f, "Form13");
     case Window::SynthesisDialog: {
         QWidget* chooser = open(f, Window::SynthesisChooser);
         click(chooser, "Option1");
@@ -163,7 +169,8 @@ void TestKeyboard::tabOrder_data()
             board << QStringLiteral("Command%1").arg(number);
     QTest::newRow("Form1") << Window::Main
                            << (QStringList{"Combo1", "Image9"} + board.mid(0, 8) + board.mid(8) +
-                               QStringList{"Image17", "Image13", "Image14", "Image15", "Image16", "Label32", "Label33"});
+                               QStringList{"Image17", "Image13", "Image14", "Image15", "Image16", "Label32",
+                                           "Label33"});
     QTest::newRow("Form2") << Window::Chooser << QStringList{"Command1", "Command2", "Command3", "Command4"};
     // A group of option marks is one Tab stop, the arrows move within it (below).
     QTest::newRow("Form3") << Window::Dungeon
@@ -171,8 +178,8 @@ void TestKeyboard::tabOrder_data()
     // List2 waits for a boss; 확인 for a base attack.
     QTest::newRow("Form4") << Window::SeaSerpent << QStringList{"Option1", "Option5", "List1", "Check1", "Command2"};
     QTest::newRow("Form6") << Window::FreeWeapon
-                           << QStringList{"Text1", "Text2", "Text5", "Text3", "Text6", "Text4", "Text7",
-                                          "Option5", "List1", "Check1", "Command2"};
+                           << QStringList{"Text1", "Text2",   "Text5", "Text3",  "Text6",   "Text4",
+                                          "Text7", "Option5", "List1", "Check1", "Command2"};
     QTest::newRow("Form5") << Window::Catalogue << QStringList{"List1", "Option1", "Option2", "Option3", "Command36"};
     QStringList freePiece;
     for (int box = 1; box <= 28; ++box)
@@ -192,9 +199,9 @@ void TestKeyboard::tabOrder_data()
     QTest::newRow("Form7") << Window::HelpMenu
                            << QStringList{"Command1", "Command4", "Command5", "Command6", "Command2", "Command3"};
     QTest::newRow("Form8") << Window::About << QStringList{"Command1"};
-    for (const auto& [name, which] : {std::pair{"Form9", Window::ItemsHelp}, std::pair{"Form11", Window::ShieldsHelp},
-                                      std::pair{"Form15", Window::SynthesisHelp},
-                                      std::pair{"Form17", Window::StancesHelp}})
+    for (const auto& [name, which] :
+         {std::pair{"Form9", Window::ItemsHelp}, std::pair{"Form11", Window::ShieldsHelp},
+          std::pair{"Form15", Window::SynthesisHelp}, std::pair{"Form17", Window::StancesHelp}})
         QTest::newRow(name) << which << QStringList{"Command1", "Command2", "Command3"};
 }
 
@@ -226,18 +233,18 @@ void TestKeyboard::enterAndEscape_data()
     QTest::addColumn<Effect>("effect");
 
     QTest::newRow("Form3 Enter") << Window::Dungeon << true << Qt::Key_Return << true << Effect::WeaponWorn;
-    QTest::newRow("Form3 Enter, 확인 disabled") << Window::Dungeon << false << Qt::Key_Return << false
-                                                << Effect::Nothing;
+    QTest::newRow("Form3 Enter, 확인 disabled")
+        << Window::Dungeon << false << Qt::Key_Return << false << Effect::Nothing;
     QTest::newRow("Form3 Esc") << Window::Dungeon << true << Qt::Key_Escape << true << Effect::Nothing;
     QTest::newRow("Form4 Enter (keypad)") << Window::SeaSerpent << true << Qt::Key_Enter << true << Effect::WeaponWorn;
     QTest::newRow("Form4 Esc") << Window::SeaSerpent << true << Qt::Key_Escape << true << Effect::Nothing;
     QTest::newRow("Form6 Enter") << Window::FreeWeapon << true << Qt::Key_Return << true << Effect::WeaponWorn;
-    QTest::newRow("Form6 Enter, 확인 disabled") << Window::FreeWeapon << false << Qt::Key_Return << false
-                                                << Effect::Nothing;
+    QTest::newRow("Form6 Enter, 확인 disabled")
+        << Window::FreeWeapon << false << Qt::Key_Return << false << Effect::Nothing;
     QTest::newRow("Form6 Esc") << Window::FreeWeapon << true << Qt::Key_Escape << true << Effect::Nothing;
     QTest::newRow("Form5 Enter") << Window::Catalogue << true << Qt::Key_Return << true << Effect::PieceWorn;
-    QTest::newRow("Form5 Enter, 확인 disabled") << Window::Catalogue << false << Qt::Key_Return << false
-                                                << Effect::Nothing;
+    QTest::newRow("Form5 Enter, 확인 disabled")
+        << Window::Catalogue << false << Qt::Key_Return << false << Effect::Nothing;
     QTest::newRow("Form5 Esc") << Window::Catalogue << true << Qt::Key_Escape << true << Effect::Nothing;
     QTest::newRow("Form12 Enter") << Window::FreePiece << false << Qt::Key_Return << true << Effect::FreePieceWorn;
     QTest::newRow("Form12 Esc") << Window::FreePiece << false << Qt::Key_Escape << true << Effect::Nothing;
@@ -252,13 +259,12 @@ void TestKeyboard::enterAndEscape_data()
                                        << Effect::Nothing;
     QTest::newRow("Form7 Esc (닫기)") << Window::HelpMenu << false << Qt::Key_Escape << true << Effect::Nothing;
     // Enter on a focused button presses that button.
-    QTest::newRow("Form7 Enter on 아이템 착용법") << Window::HelpMenu << true << Qt::Key_Return << false
-                                                  << Effect::ItemsHelpOpen;
+    QTest::newRow("Form7 Enter on 아이템 착용법")
+        << Window::HelpMenu << true << Qt::Key_Return << false << Effect::ItemsHelpOpen;
     QTest::newRow("Form8 Esc (닫기)") << Window::About << false << Qt::Key_Escape << true << Effect::Nothing;
     QTest::newRow("Form9 Esc (닫기)") << Window::ItemsHelp << false << Qt::Key_Escape << true << Effect::Nothing;
     QTest::newRow("Form11 Esc (닫기)") << Window::ShieldsHelp << false << Qt::Key_Escape << true << Effect::Nothing;
-    QTest::newRow("Form15 Esc (닫기)") << Window::SynthesisHelp << false << Qt::Key_Escape << true
-                                       << Effect::Nothing;
+    QTest::newRow("Form15 Esc (닫기)") << Window::SynthesisHelp << false << Qt::Key_Escape << true << Effect::Nothing;
     QTest::newRow("Form17 Esc (닫기)") << Window::StancesHelp << false << Qt::Key_Escape << true << Effect::Nothing;
 }
 
@@ -310,9 +316,8 @@ void TestKeyboard::enterAndEscape()
         default: QFAIL("nothing to prepare");
         }
     }
-    const bool hasConfirm = window == Window::Dungeon || window == Window::SeaSerpent ||
-                            window == Window::FreeWeapon || window == Window::Catalogue ||
-                            window == Window::SynthesisDialog;
+    const bool hasConfirm = window == Window::Dungeon || window == Window::SeaSerpent || window == Window::FreeWeapon ||
+                            window == Window::Catalogue || window == Window::SynthesisDialog;
     if (hasConfirm) {
         waitTicks(control<QTimer>(opened, "Timer1"), 2);
         const char* button = window == Window::Catalogue ? "Command35" : "Command1";
@@ -436,17 +441,24 @@ void TestKeyboard::pictureControlsByKeyboard_data()
     QTest::addColumn<bool>("stanceOn");
 
     using Keys = QList<Qt::Key>;
-    QTest::newRow("weapon slot, Enter") << "Image9" << Keys{Qt::Key_Return} << "Image9" << "Form2" << false;
-    QTest::newRow("accessory slot, Space") << "Image13" << Keys{Qt::Key_Space} << "Image13" << "Form10" << false;
-    QTest::newRow("accessories: Up to the necklace")
-        << "Image15" << Keys{Qt::Key_Up, Qt::Key_Space} << "Image17" << "Form10" << false;
+    QTest::newRow("weapon slot, Enter") << "Image9" << Keys{Qt::Key_Return} << "Image9"
+                                        << "Form2" << false;
+    QTest::newRow("accessory slot, Space") << "Image13" << Keys{Qt::Key_Space} << "Image13"
+                                           << "Form10" << false;
+    QTest::newRow("accessories: Up to the necklace") << "Image15" << Keys{Qt::Key_Up, Qt::Key_Space} << "Image17"
+                                                     << "Form10" << false;
     QTest::newRow("accessories: Right along the row")
-        << "Image13" << Keys{Qt::Key_Right, Qt::Key_Right, Qt::Key_Return} << "Image15" << "Form10" << false;
-    QTest::newRow("synthesis hot spot, Enter") << "Label32" << Keys{Qt::Key_Return} << "Label32" << "Form13" << false;
-    QTest::newRow("help hot spot, Space") << "Label33" << Keys{Qt::Key_Space} << "Label33" << "Form7" << false;
-    QTest::newRow("stance button, Space") << "Command33" << Keys{Qt::Key_Space} << "Command33" << "" << true;
+        << "Image13" << Keys{Qt::Key_Right, Qt::Key_Right, Qt::Key_Return} << "Image15"
+        << "Form10" << false;
+    QTest::newRow("synthesis hot spot, Enter") << "Label32" << Keys{Qt::Key_Return} << "Label32"
+                                               << "Form13" << false;
+    QTest::newRow("help hot spot, Space") << "Label33" << Keys{Qt::Key_Space} << "Label33"
+                                          << "Form7" << false;
+    QTest::newRow("stance button, Space") << "Command33" << Keys{Qt::Key_Space} << "Command33"
+                                          << "" << true;
     QTest::newRow("stances: Right to the next")
-        << "Command33" << Keys{Qt::Key_Right, Qt::Key_Left, Qt::Key_Return} << "Command33" << "" << true;
+        << "Command33" << Keys{Qt::Key_Right, Qt::Key_Left, Qt::Key_Return} << "Command33"
+        << "" << true;
 }
 
 void TestKeyboard::pictureControlsByKeyboard()
@@ -467,8 +479,9 @@ void TestKeyboard::pictureControlsByKeyboard()
         QTRY_VERIFY(f.window->windows().find(opens));
         if (opens == u"Form10")
             QCOMPARE(f.window->windows().find(opens)->windowTitle(),
-                     focused == u"Image17" ? QStringLiteral("목걸이")
-                                           : (focused == u"Image15" ? QStringLiteral("반지1") : QStringLiteral("귀걸이1")));
+                     focused == u"Image17"
+                         ? QStringLiteral("목걸이")
+                         : (focused == u"Image15" ? QStringLiteral("반지1") : QStringLiteral("귀걸이1")));
     }
     if (stanceOn)
         QCOMPARE(labelText(f.window, "Label55"), QStringLiteral("on"));
@@ -523,21 +536,36 @@ void TestKeyboard::accessibleNames_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("board 1줄 3번") << "Command2" << "1줄 3번, 잃어버린 영린족 보패, 비어 있음";
-    QTest::newRow("board 2줄 8번") << "Command8" << "2줄 8번, 바다뱀 보패(최상급), 비어 있음";
-    QTest::newRow("board 3줄 1번") << "Command32" << "3줄 1번, 바다뱀 보패(영웅), 비어 있음";
-    QTest::newRow("board 4줄 8번") << "Command17" << "4줄 8번, 기타 보패, 비어 있음";
-    QTest::newRow("octagon 5") << "Image5" << "보패 5번 자리, 비어 있음";
-    QTest::newRow("weapon slot") << "Image9" << "무기, 비어 있음";
-    QTest::newRow("gem") << "Image18" << "금강석, 없음";
-    QTest::newRow("earring") << "Image14" << "귀걸이2, 비어 있음";
-    QTest::newRow("necklace") << "Image17" << "목걸이, 비어 있음";
-    QTest::newRow("3-piece indicator") << "Image10" << "3세트 효과, 꺼짐";
-    QTest::newRow("8-piece indicator") << "Image12" << "8세트 효과, 꺼짐";
-    QTest::newRow("synthesis hot spot") << "Label32" << "합성";
-    QTest::newRow("help hot spot") << "Label33" << "도움말";
-    QTest::newRow("close mark") << "Label9" << "닫기";
-    QTest::newRow("class box") << "Combo1" << "직업";
+    QTest::newRow("board 1줄 3번") << "Command2"
+                                   << "1줄 3번, 잃어버린 영린족 보패, 비어 있음";
+    QTest::newRow("board 2줄 8번") << "Command8"
+                                   << "2줄 8번, 바다뱀 보패(최상급), 비어 있음";
+    QTest::newRow("board 3줄 1번") << "Command32"
+                                   << "3줄 1번, 바다뱀 보패(영웅), 비어 있음";
+    QTest::newRow("board 4줄 8번") << "Command17"
+                                   << "4줄 8번, 기타 보패, 비어 있음";
+    QTest::newRow("octagon 5") << "Image5"
+                               << "보패 5번 자리, 비어 있음";
+    QTest::newRow("weapon slot") << "Image9"
+                                 << "무기, 비어 있음";
+    QTest::newRow("gem") << "Image18"
+                         << "금강석, 없음";
+    QTest::newRow("earring") << "Image14"
+                             << "귀걸이2, 비어 있음";
+    QTest::newRow("necklace") << "Image17"
+                              << "목걸이, 비어 있음";
+    QTest::newRow("3-piece indicator") << "Image10"
+                                       << "3세트 효과, 꺼짐";
+    QTest::newRow("8-piece indicator") << "Image12"
+                                       << "8세트 효과, 꺼짐";
+    QTest::newRow("synthesis hot spot") << "Label32"
+                                        << "합성";
+    QTest::newRow("help hot spot") << "Label33"
+                                   << "도움말";
+    QTest::newRow("close mark") << "Label9"
+                                << "닫기";
+    QTest::newRow("class box") << "Combo1"
+                               << "직업";
 }
 
 void TestKeyboard::accessibleNames()
@@ -585,22 +613,54 @@ void TestKeyboard::sheetFigureNames_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("unit");
 
-    QTest::newRow("공격력 total") << "Label44" << "공격력" << "";
-    QTest::newRow("공격력 base") << "Label23" << "공격력 기본" << "";
-    QTest::newRow("관통 equipment") << "Label37" << "관통 장비" << "";
-    QTest::newRow("명중 total") << "Label46" << "명중" << "";
-    QTest::newRow("최대생명력 base") << "Label36" << "최대생명력 기본" << "";
-    QTest::newRow("막기 equipment") << "Label13" << "막기 장비" << "";
-    QTest::newRow("회피 total") << "Label49" << "회피" << "";
-    QTest::newRow("추가피해") << "Label35" << "추가피해" << "";
-    QTest::newRow("기대공격력") << "Label1" << "기대공격력" << "";
-    QTest::newRow("피해감소율") << "Label2" << "피해감소율" << "%";
-    QTest::newRow("명중률") << "Label4" << "명중률" << "%";
-    QTest::newRow("치명률") << "Label5" << "치명률" << "%";
-    QTest::newRow("치명타피해량") << "Label16" << "치명타피해량" << "%";
-    QTest::newRow("방어율") << "Label6" << "방어율" << "%";
-    QTest::newRow("막기율") << "Label7" << "막기율" << "%";
-    QTest::newRow("회피율") << "Label8" << "회피율" << "%";
+    QTest::newRow("공격력 total") << "Label44"
+                                  << "공격력"
+                                  << "";
+    QTest::newRow("공격력 base") << "Label23"
+                                 << "공격력 기본"
+                                 << "";
+    QTest::newRow("관통 equipment") << "Label37"
+                                    << "관통 장비"
+                                    << "";
+    QTest::newRow("명중 total") << "Label46"
+                                << "명중"
+                                << "";
+    QTest::newRow("최대생명력 base") << "Label36"
+                                     << "최대생명력 기본"
+                                     << "";
+    QTest::newRow("막기 equipment") << "Label13"
+                                    << "막기 장비"
+                                    << "";
+    QTest::newRow("회피 total") << "Label49"
+                                << "회피"
+                                << "";
+    QTest::newRow("추가피해") << "Label35"
+                              << "추가피해"
+                              << "";
+    QTest::newRow("기대공격력") << "Label1"
+                                << "기대공격력"
+                                << "";
+    QTest::newRow("피해감소율") << "Label2"
+                                << "피해감소율"
+                                << "%";
+    QTest::newRow("명중률") << "Label4"
+                            << "명중률"
+                            << "%";
+    QTest::newRow("치명률") << "Label5"
+                            << "치명률"
+                            << "%";
+    QTest::newRow("치명타피해량") << "Label16"
+                                  << "치명타피해량"
+                                  << "%";
+    QTest::newRow("방어율") << "Label6"
+                            << "방어율"
+                            << "%";
+    QTest::newRow("막기율") << "Label7"
+                            << "막기율"
+                            << "%";
+    QTest::newRow("회피율") << "Label8"
+                            << "회피율"
+                            << "%";
 }
 
 // Each figure reads as its caption and the value shown, and follows the value.
@@ -618,8 +678,8 @@ void TestKeyboard::sheetFigureNames()
     wear(f, 2, 1);
     wear(f, 2, 2);
     wear(f, 2, 3);
-    showEquippedWeapon(*f.window, equipFreeWeapon(f.window->state(), 150, {10, 20, 30, 40, 50, 60},
-                                                  GemChoice{4, false, 4}));
+    showEquippedWeapon(*f.window,
+                       equipFreeWeapon(f.window->state(), 150, {10, 20, 30, 40, 50, 60}, GemChoice{4, false, 4}));
     recordWritten(f.window);
     waitForSheet(f);
     QCOMPARE(accessibleName(figure), caption + u' ' + figure->text() + unit);

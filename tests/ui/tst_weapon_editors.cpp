@@ -245,9 +245,12 @@ void TestWeaponEditors::seaSerpentSameBossRefills_data()
     QTest::addColumn<int>("items");
     QTest::addColumn<Qt::Key>("key"); // Qt::Key_unknown: a mouse click
 
-    QTest::newRow("발라라, 태장금, 막소보 by mouse") << "Option1" << "195" << 3 << Qt::Key_unknown;
-    QTest::newRow("포화란 by mouse") << "Option2" << "231" << 5 << Qt::Key_unknown;
-    QTest::newRow("포화란 by Space") << "Option2" << "220" << 5 << Qt::Key_Space;
+    QTest::newRow("발라라, 태장금, 막소보 by mouse") << "Option1"
+                                                     << "195" << 3 << Qt::Key_unknown;
+    QTest::newRow("포화란 by mouse") << "Option2"
+                                     << "231" << 5 << Qt::Key_unknown;
+    QTest::newRow("포화란 by Space") << "Option2"
+                                     << "220" << 5 << Qt::Key_Space;
 }
 
 // A click on the boss that is already chosen empties and fills the list again: the base attack is gone
@@ -611,10 +614,14 @@ void TestWeaponEditors::windowPlaces_data()
     QTest::addColumn<QPoint>("at"); // twips on the screen
     QTest::addColumn<bool>("byClientArea");
 
-    QTest::newRow("Form2 by its client area") << "" << "Form2" << QPoint(7050, 6255) << true;
-    QTest::newRow("Form3 by its frame") << "Command1" << "Form3" << QPoint(6330, 5460) << false;
-    QTest::newRow("Form4 by its frame") << "Command2" << "Form4" << QPoint(6330, 5460) << false;
-    QTest::newRow("Form6 by its frame") << "Command3" << "Form6" << QPoint(6255, 5460) << false;
+    QTest::newRow("Form2 by its client area") << ""
+                                              << "Form2" << QPoint(7050, 6255) << true;
+    QTest::newRow("Form3 by its frame") << "Command1"
+                                        << "Form3" << QPoint(6330, 5460) << false;
+    QTest::newRow("Form4 by its frame") << "Command2"
+                                        << "Form4" << QPoint(6330, 5460) << false;
+    QTest::newRow("Form6 by its frame") << "Command3"
+                                        << "Form6" << QPoint(6255, 5460) << false;
 }
 
 // The chooser is placed by its client area, the editors by their outer frame, as the other editors are.

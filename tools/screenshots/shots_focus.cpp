@@ -128,9 +128,9 @@ int main(int argc, char** argv)
     }
     painter.end();
 
-    const QString path = QDir(tessarin::shots::outputFolder())
-                             .filePath(QStringLiteral("focus-frames") + tessarin::shots::scaleSuffix(main) +
-                                       QStringLiteral(".png"));
+    const QString path =
+        QDir(tessarin::shots::outputFolder())
+            .filePath(QStringLiteral("focus-frames") + tessarin::shots::scaleSuffix(main) + QStringLiteral(".png"));
     const bool ok = sheet.save(path);
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     main->windows().closeAll(main);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -51,8 +52,9 @@ void sortVisually(QList<QWidget*>& items)
             ++end;
         }
         QList<QWidget*> row = items.mid(first, end - first);
-        std::stable_sort(row.begin(), row.end(),
-                         [](const QWidget* a, const QWidget* b) { return a->geometry().left() < b->geometry().left(); });
+        std::stable_sort(row.begin(), row.end(), [](const QWidget* a, const QWidget* b) {
+            return a->geometry().left() < b->geometry().left();
+        });
         sorted += row;
         first = end;
     }

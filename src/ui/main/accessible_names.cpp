@@ -28,7 +28,8 @@ struct FigureCaption {
     const char* caption;
     bool percent;
 };
-constexpr std::array<const char*, 8> kRowNames = {"공격력", "관통", "명중", "치명", "최대생명력", "방어", "막기", "회피"};
+constexpr std::array<const char*, 8> kRowNames = {"공격력",     "관통", "명중", "치명",
+                                                  "최대생명력", "방어", "막기", "회피"};
 constexpr std::array<FigureCaption, 9> kRateCaptions = {{
     {"추가피해", false},
     {"기대공격력", false},
@@ -90,11 +91,12 @@ AccessibleNames::AccessibleNames(MainWindow& mainWindow) : QObject(&mainWindow),
 
     for (int i = 0; i < kSheetLabelCount; ++i) {
         Figure figure;
-        figure.label = mainWindow.findChild<QLabel*>(QString::fromLatin1(kSheetLabelNames[static_cast<std::size_t>(i)]));
+        figure.label =
+            mainWindow.findChild<QLabel*>(QString::fromLatin1(kSheetLabelNames[static_cast<std::size_t>(i)]));
         if (i < 24) {
             static const std::array<QString, 3> kParts = {QString(), QStringLiteral(" 기본"), QStringLiteral(" 장비")};
-            figure.caption = QString::fromUtf8(kRowNames[static_cast<std::size_t>(i / 3)]) +
-                             kParts[static_cast<std::size_t>(i % 3)];
+            figure.caption =
+                QString::fromUtf8(kRowNames[static_cast<std::size_t>(i / 3)]) + kParts[static_cast<std::size_t>(i % 3)];
         } else {
             const FigureCaption& rate = kRateCaptions[static_cast<std::size_t>(i - 24)];
             figure.caption = QString::fromUtf8(rate.caption);
@@ -103,8 +105,7 @@ AccessibleNames::AccessibleNames(MainWindow& mainWindow) : QObject(&mainWindow),
         figures_.push_back(figure);
     }
 
-    connect(mainWindow.findChild<QTimer*>(QStringLiteral("Timer2")), &QTimer::timeout, this,
-            &AccessibleNames::refresh);
+    connect(mainWindow.findChild<QTimer*>(QStringLiteral("Timer2")), &QTimer::timeout, this, &AccessibleNames::refresh);
     refresh();
 }
 
@@ -112,10 +113,17 @@ void AccessibleNames::refresh()
 {
     nameFigures();
     const CharacterState& state = mainWindow_.state();
-    Worn worn{state.pieceEquipped,  state.accessoryEquipped, state.weaponEquipped,
-              state.weaponAttack,   state.gemFlags,          state.gemStatKind,
-              state.stanceOn,       state.classText,         state.indicatorShown,
-              state.lostSetPresent, state.seaSerpentSetPresent};
+    Worn worn{state.pieceEquipped,
+              state.accessoryEquipped,
+              state.weaponEquipped,
+              state.weaponAttack,
+              state.gemFlags,
+              state.gemStatKind,
+              state.stanceOn,
+              state.classText,
+              state.indicatorShown,
+              state.lostSetPresent,
+              state.seaSerpentSetPresent};
     if (named_ && *named_ == worn)
         return;
     named_ = std::move(worn);
@@ -178,14 +186,13 @@ void AccessibleNames::nameControls()
 
     // The indicators' description is what their tooltip says: the effects of the catalogue sets worn.
     QStringList effects;
-    for (const auto& [present, group] : {std::pair{state.lostSetPresent, SetGroup::Lost},
-                                         std::pair{state.seaSerpentSetPresent, SetGroup::SeaSerpent}})
+    for (const auto& [present, group] :
+         {std::pair{state.lostSetPresent, SetGroup::Lost}, std::pair{state.seaSerpentSetPresent, SetGroup::SeaSerpent}})
         if (present)
             for (const QString& line : catalogueSetTexts(group))
                 effects << line;
-    const std::array<std::pair<int, bool>, 3> tiers = {{{3, state.indicatorShown.threeOn},
-                                                        {5, state.indicatorShown.fiveOn},
-                                                        {8, state.indicatorShown.eightOn}}};
+    const std::array<std::pair<int, bool>, 3> tiers = {
+        {{3, state.indicatorShown.threeOn}, {5, state.indicatorShown.fiveOn}, {8, state.indicatorShown.eightOn}}};
     for (std::size_t i = 0; i < tiers.size(); ++i)
         setName(named(QStringLiteral("Image%1").arg(10 + static_cast<int>(i))),
                 QStringLiteral("%1세트 효과, %2").arg(tiers[i].first).arg(tiers[i].second ? kOn : kOff),
