@@ -68,35 +68,22 @@ int main(int argc, char** argv)
     tiles.push_back(focused(main, "Command33", 12)); // a stance button
     tiles.push_back(focused(main, "Label33", 12));   // the help hot spot
 
-    click(main, "Image9");
-    QWidget* chooser = opened(main, "Form2");
-    tiles.push_back(focused(chooser, "Command2"));
-    click(chooser, "Command1");
-    QWidget* dungeon = opened(main, "Form3");
-    tiles.push_back(focused(dungeon, "List2"));
-    tiles.push_back(focused(dungeon, "Option1"));
-    dungeon->close();
-
-    click(main, "Command9");
-    QWidget* catalogue = opened(main, "Form5");
-    tiles.push_back(focused(catalogue, "List1"));
-    catalogue->close();
-    click(main, "Image13");
-    QWidget* accessory = opened(main, "Form10");
-    tiles.push_back(focused(accessory, "Text1"));
-    accessory->close();
-
-    click(main, "Label32");
-    QWidget* synthesis = opened(main, "Form13");
-    tiles.push_back(focused(synthesis, "Command7"));
-    synthesis->close();
-
-    click(main, "Label33");
-    QWidget* menu = opened(main, "Form7");
-    tiles.push_back(focused(menu, "Command1"));
-    click(menu, "Command1");
-    QWidget* slideshow = opened(main, "Form9");
-    tiles.push_back(focused(slideshow, "Command2"));
+    // Each window opened by a click on a control of the window before, with its focused controls.
+    const auto open = [&tiles, main](QWidget* from, const char* opener, const char* window,
+                                     std::initializer_list<const char*> controls) {
+        click(from, opener);
+        QWidget* opened = ::opened(main, window);
+        for (const char* control : controls)
+            tiles.push_back(focused(opened, control));
+        return opened;
+    };
+    QWidget* chooser = open(main, "Image9", "Form2", {"Command2"});
+    open(chooser, "Command1", "Form3", {"List2", "Option1"})->close();
+    open(main, "Command9", "Form5", {"List1"})->close();
+    open(main, "Image13", "Form10", {"Text1"})->close();
+    open(main, "Label32", "Form13", {"Command7"})->close();
+    QWidget* menu = open(main, "Label33", "Form7", {"Command1"});
+    open(menu, "Command1", "Form9", {"Command2"});
 
     // Three tiles a row, each under its caption.
     const qreal ratio = main->devicePixelRatioF();
