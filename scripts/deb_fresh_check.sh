@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Proves that the Debian package installs and runs on a fresh Debian 12: in a chroot of an untouched
+# Proves that the Debian package is sound and installs and runs on a fresh Debian 12: lintian reports no
+# error and no warning, desktop-file-validate and appstreamcli accept its entry and metadata; in a chroot of an untouched
 # `debootstrap --variant=minbase bookworm` tree it installs the package with apt, checks the desktop
 # entry and the icon, starts the program as an ordinary user from another folder, photographs its
 # window into docs/deb-fresh-debian.png, stops it by SIGTERM, starts it again and closes it by its close
@@ -76,6 +77,33 @@ need_host_tool Xvfb xvfb
 need_host_tool xwininfo x11-utils
 need_host_tool import imagemagick
 need_host_tool xdotool xdotool
+need_host_tool lintian lintian
+need_host_tool appstreamcli appstream
+need_host_tool desktop-file-validate desktop-file-utils
+
+step "Debian's checks of the package itself"
+# lintian runs as an ordinary user where one exists (it warns when run as root); nothing it reports
+# may be an error or a warning. Information and pedantic notes are printed, not failed on.
+lintian_log=$(mktemp)
+lintian_cmd=(lintian --fail-on error,warning "$deb")
+if id nobody >/dev/null 2>&1; then
+    chmod a+r "$deb"
+    lintian_cmd=(setpriv --reuid=nobody --regid=nogroup --init-groups env HOME=/tmp "${lintian_cmd[@]}")
+fi
+if ! "${lintian_cmd[@]}" >"$lintian_log" 2>&1; then
+    cat "$lintian_log"
+    fail "lintian reports errors or warnings"
+fi
+sed 's/^/   /' "$lintian_log"
+ok "lintian: no error and no warning"
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
+    fail "appstreamcli validate"
+zcat "$unpacked/usr/share/man/man1/tessarin.1.gz" >/dev/null || fail "no manual page"
+rm -rf "$unpacked" "$lintian_log"
+ok "desktop-file-validate and appstreamcli validate accept the entry and the metadata"
 
 step "Fresh $suite tree (mirror $mirror)"
 mkdir -p "$cache_dir"

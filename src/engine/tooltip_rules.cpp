@@ -24,6 +24,8 @@ void appendSet(QStringList& lines, SetGroup group)
 // The gem flags in the order the tooltip looks for a fitted gem: each size plain, then shining.
 constexpr std::array<int, kGemKindCount> kGemSearchOrder = {1, 5, 2, 6, 3, 7, 4, 8};
 
+} // namespace
+
 int fittedGemKind(const CharacterState& state)
 {
     for (int kind : kGemSearchOrder)
@@ -31,8 +33,6 @@ int fittedGemKind(const CharacterState& state)
             return kind;
     return 0;
 }
-
-} // namespace
 
 QString tooltipText(const QStringList& lines)
 {

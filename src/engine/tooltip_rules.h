@@ -34,6 +34,9 @@ QString tooltipText(const QStringList& lines);
 // twips relative to the indicator: the effects of the catalogue sets that are worn.
 TooltipView setIndicatorTooltip(const CharacterState& state, QPointF pointer);
 
+// The fitted gem kind (1..8, the order of gemFlags) the gem tooltip names; 0 when no gem is fitted.
+int fittedGemKind(const CharacterState& state);
+
 // A move over the gem picture (Image18, 720 x 720 twips), the pointer in twips relative to it: the
 // fitted gem's name and bonus.
 TooltipView gemTooltip(const CharacterState& state, QPointF pointer);

@@ -96,13 +96,13 @@ void TestHelpWindows::slideshowPages_data()
     QTest::addColumn<QSize>("picture");         // twips
     QTest::addColumn<QList<QPoint>>("buttons"); // "<", page number, ">", "닫기"
     QTest::addColumn<QString>("openingTitle");
-    QTest::addColumn<QList<QStringList>>("pages"); // page 1, 2, ... as ">" shows them, then page 1 again
+    // Page 1, 2, ... as ">" shows them, then page 1 again: every page an arrow reaches comes from its file.
+    QTest::addColumn<QList<QStringList>>("pages");
 
-    const QString first = QStringLiteral(":/help/first-page-%1.jpg");
     QTest::newRow("Form9") << "Form9"
                            << "아이템 착용법" << QRect(9720, 6045, 4035, 4320) << QSize(3810, 3075)
                            << QList<QPoint>{{1320, 3600}, {1800, 3770}, {2280, 3600}, {3000, 3600}} << "내 정보창(1/6)"
-                           << QList<QStringList>{page(1, "내 정보창(1/6)", first.arg(1)),
+                           << QList<QStringList>{page(1, "내 정보창(1/6)", file(1)),
                                                  page(2, "무기 선택창(2/6)", file(2)),
                                                  page(3, "4대 던전 무기 착용창(3/6)", file(3)),
                                                  page(4, "바다뱀 던전 무기 착용창(4/6)", file(4)),
@@ -111,18 +111,18 @@ void TestHelpWindows::slideshowPages_data()
     QTest::newRow("Form11") << "Form11"
                             << "보패 착용법" << QRect(9645, 5895, 6330, 4440) << QSize(6120, 3075)
                             << QList<QPoint>{{2520, 3720}, {3000, 3885}, {3480, 3720}, {5400, 3720}} << "아이템창(1/3)"
-                            << QList<QStringList>{page(1, "아이템창(1/3)", first.arg(2)),
+                            << QList<QStringList>{page(1, "아이템창(1/3)", file(7)),
                                                   page(2, "보패 옵션 선택창(2/3)", file(8)),
                                                   page(3, "보패 셋트 효과 확인법(3/3)", file(9))};
     QTest::newRow("Form15") << "Form15"
                             << "보패 합성법" << QRect(9795, 4305, 5430, 8025) << QSize(5235, 6735)
                             << QList<QPoint>{{1800, 7320}, {2350, 7485}, {2920, 7320}, {4440, 7320}} << "보패 합성창"
-                            << QList<QStringList>{page(1, "보패 합성창(1/2)", first.arg(3)),
+                            << QList<QStringList>{page(1, "보패 합성창(1/2)", file(10)),
                                                   page(2, "무기 선택창(2/2)", file(11))};
     QTest::newRow("Form17") << "Form17"
                             << "스킬 적용법" << QRect(9855, 5820, 3630, 4815) << QSize(3375, 3375)
                             << QList<QPoint>{{960, 4080}, {1440, 4245}, {1920, 4080}, {2760, 4080}} << "스킬 적용창"
-                            << QList<QStringList>{page(1, "스킬 적용창(1/2)", first.arg(4)),
+                            << QList<QStringList>{page(1, "스킬 적용창(1/2)", file(12)),
                                                   page(2, "스킬 적용 전후(2/2)", file(13))};
 }
 
@@ -156,9 +156,10 @@ void TestHelpWindows::slideshowPages()
     QCOMPARE(image->geometry(), twipsRect(120, 480, picture.width(), picture.height()));
     QVERIFY(image->hasScaledContents());
 
-    // It opens on its own first page; a missing built-in picture still shows something.
+    // It opens on its own built-in first page; a missing built-in picture still shows something.
     QStringList opening = pages.first();
     opening[1] = openingTitle;
+    opening[2] = QStringLiteral(":/help/first-page-%1.jpg").arg(kSlideshowNumber[window]);
     QCOMPARE(pageShown(show), opening);
     QVERIFY(!image->pixmap().isNull());
 

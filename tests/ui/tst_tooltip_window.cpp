@@ -333,6 +333,7 @@ void TestTooltipWindow::hiding_data()
     QTest::newRow("tooltip over the gap between Image11 and Image12") << QPoint(299, 350) << false << QPoint();
     QTest::newRow("tooltip over accessory Image17") << QPoint(360, 380) << false << QPoint();
     QTest::newRow("another control of the main window") << QPoint(160, 490) << true << QPoint(257, 345);
+    QTest::newRow("octagon picture Image1-Image8") << QPoint(300, 200) << true << QPoint(257, 345);
     // The tooltip opens under the pointer over Image11: moving on over it must not hide it.
     QTest::newRow("tooltip over Image11 follows") << QPoint(283, 345) << true << QPoint(258, 345);
     QTest::newRow("tooltip over Image11's edge band stays") << QPoint(273, 346) << true << QPoint(257, 345);

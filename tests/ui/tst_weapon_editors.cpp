@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 #include "ui/common/messages.h"
+#include "ui/common/twips.h"
 
 #include <QInputMethodEvent>
 #include <QWheelEvent>
@@ -82,6 +83,8 @@ private slots:
     void seaSerpentWeapon_data();
     void seaSerpentWeapon();
     void seaSerpentSwitchBoss();
+    void seaSerpentSameBossRefills_data();
+    void seaSerpentSameBossRefills();
     void freeEntryAttack_data();
     void freeEntryAttack();
     void freeEntrySubOptions();
@@ -97,6 +100,8 @@ private slots:
     void seaSerpentPreviewAfterRemoval();
     void secondEditorReplacesWeapon();
     void chooserRaisedNotDoubled();
+    void windowPlaces_data();
+    void windowPlaces();
     void classChangeRemovesWeapon();
     void wheelOverClassBox();
 };
@@ -231,6 +236,51 @@ void TestWeaponEditors::seaSerpentSwitchBoss()
     QCOMPARE(equipmentFigures(f.window), figures("0 0 131 0 0 0 550")); // kept until a base attack
     RETURN_IF_FAILED(clickItem(editor, "List2", QStringLiteral("204")));
     QTRY_COMPARE(equipmentFigures(f.window), figures("46 0 111 0 0 0 0"));
+}
+
+void TestWeaponEditors::seaSerpentSameBossRefills_data()
+{
+    QTest::addColumn<QString>("boss");
+    QTest::addColumn<QString>("attack");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<Qt::Key>("key"); // Qt::Key_unknown: a mouse click
+
+    QTest::newRow("발라라, 태장금, 막소보 by mouse") << "Option1"
+                                                     << "195" << 3 << Qt::Key_unknown;
+    QTest::newRow("포화란 by mouse") << "Option2"
+                                     << "231" << 5 << Qt::Key_unknown;
+    QTest::newRow("포화란 by Space") << "Option2"
+                                     << "220" << 5 << Qt::Key_Space;
+}
+
+// A click on the boss that is already chosen empties and fills the list again: the base attack is gone
+// and "확인" waits for a new one.
+void TestWeaponEditors::seaSerpentSameBossRefills()
+{
+    QFETCH(QString, boss);
+    QFETCH(QString, attack);
+    QFETCH(int, items);
+    QFETCH(Qt::Key, key);
+    MainWindowFixture f;
+    RETURN_IF_FAILED(chooseClass(f, QStringLiteral("검사")));
+    QWidget* editor = openEditor(f, "Command2", "Form4");
+    QVERIFY(editor);
+    click(editor, qPrintable(boss));
+    RETURN_IF_FAILED(clickItem(editor, "List2", attack));
+    QTRY_VERIFY(confirmEnabled(editor));
+
+    auto* option = control<QRadioButton>(editor, boss);
+    if (key == Qt::Key_unknown) {
+        click(editor, qPrintable(boss));
+    } else {
+        option->setFocus();
+        QTest::keyClick(option, key);
+    }
+    QVERIFY(option->isChecked());
+    auto* list = control<QListWidget>(editor, "List2");
+    QCOMPARE(list->count(), items);
+    QCOMPARE(list->selectedItems().size(), 0);
+    QTRY_VERIFY(!confirmEnabled(editor));
 }
 
 void TestWeaponEditors::freeEntryAttack_data()
@@ -555,6 +605,47 @@ void TestWeaponEditors::chooserRaisedNotDoubled()
     click(f.window, "Image9");
     QCOMPARE(f.window->windows().find(QStringLiteral("Form2")), chooser);
     QCOMPARE(openCount(QStringLiteral("Form2")), 1);
+}
+
+void TestWeaponEditors::windowPlaces_data()
+{
+    QTest::addColumn<QString>("chooserButton"); // empty: the chooser itself
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QPoint>("at"); // twips on the screen
+    QTest::addColumn<bool>("byClientArea");
+
+    QTest::newRow("Form2 by its client area") << ""
+                                              << "Form2" << QPoint(7050, 6255) << true;
+    QTest::newRow("Form3 by its frame") << "Command1"
+                                        << "Form3" << QPoint(6330, 5460) << false;
+    QTest::newRow("Form4 by its frame") << "Command2"
+                                        << "Form4" << QPoint(6330, 5460) << false;
+    QTest::newRow("Form6 by its frame") << "Command3"
+                                        << "Form6" << QPoint(6255, 5460) << false;
+}
+
+// The chooser is placed by its client area, the editors by their outer frame, as the other editors are.
+void TestWeaponEditors::windowPlaces()
+{
+    QFETCH(QString, chooserButton);
+    QFETCH(QString, window);
+    QFETCH(QPoint, at);
+    QFETCH(bool, byClientArea);
+    MainWindowFixture f;
+    RETURN_IF_FAILED(chooseClass(f, QStringLiteral("기공사")));
+    QWidget* opened = nullptr;
+    if (chooserButton.isEmpty()) {
+        click(f.window, "Image9");
+        opened = f.window->windows().find(window);
+    } else {
+        opened = openEditor(f, qPrintable(chooserButton), qPrintable(window));
+    }
+    QVERIFY(opened);
+    QVERIFY(QTest::qWaitForWindowExposed(opened));
+    // Offscreen windows have a frame too, so the two ways differ.
+    QVERIFY(opened->frameGeometry().topLeft() != opened->geometry().topLeft());
+    const QPoint placed = byClientArea ? opened->geometry().topLeft() : opened->frameGeometry().topLeft();
+    QCOMPARE(placed, twipsPoint(at.x(), at.y()));
 }
 
 void TestWeaponEditors::classChangeRemovesWeapon()

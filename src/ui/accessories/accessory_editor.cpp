@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 #include "ui/accessories/accessory_slots.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/placement.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
@@ -20,7 +21,7 @@ namespace {
 const QString kTextBoxStyle =
     QStringLiteral("QLineEdit { background: #12151b; border: 1px solid #3d4250; color: #f4f1e8; padding: 0 2px;"
                    " selection-background-color: #8a6d2f; }"
-                   "QLineEdit:focus { border-color: #b08d45; }");
+                   "QLineEdit:focus { border-color: #ffd75e; }");
 
 struct Row {
     const char* caption;
@@ -73,6 +74,7 @@ AccessoryEditor::AccessoryEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
     auto* cancel = place(new QPushButton(QStringLiteral("취소"), frame), "Command2", 1440, 3720, 855, 495);
     connect(confirmButton, &QPushButton::clicked, this, &AccessoryEditor::confirm);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    prepareKeyboard(this, confirmButton, cancel);
 }
 
 void AccessoryEditor::confirm()

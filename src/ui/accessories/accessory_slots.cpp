@@ -3,6 +3,7 @@
 #include "engine/accessory_rules.h"
 #include "ui/accessories/accessory_editor.h"
 #include "ui/common/hot_label.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/pictures.h"
 #include "ui/main/main_window.h"
 
@@ -19,12 +20,16 @@ HotLabel* slotPicture(MainWindow& mainWindow, int slot)
 
 AccessorySlots::AccessorySlots(MainWindow& mainWindow) : QObject(&mainWindow), mainWindow_(mainWindow)
 {
+    QList<QWidget*> pictures;
     for (int slot = 1; slot <= kAccessoryCount; ++slot) {
         HotLabel* picture = slotPicture(mainWindow, slot);
         Q_ASSERT(picture);
         picture->setCursor(Qt::PointingHandCursor);
+        picture->reachByKeyboard();
         connect(picture, &HotLabel::clicked, this, [this, slot] { click(slot); });
+        pictures << picture;
     }
+    moveFocusWithArrows(pictures);
 }
 
 void AccessorySlots::click(int slot)

@@ -1,12 +1,43 @@
 #include "ui/common/hot_label.h"
 
+#include "ui/common/theme.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tessarin {
 
 HotLabel::HotLabel(QWidget* parent) : QLabel(parent)
 {
     setMouseTracking(true);
+}
+
+void HotLabel::reachByKeyboard()
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void HotLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (focusPolicy() != Qt::NoFocus && plain &&
+        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void HotLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        paintFocusFrame(painter, rect());
+    }
 }
 
 void HotLabel::mousePressEvent(QMouseEvent* event)

@@ -12,6 +12,10 @@ class HotLabel : public QLabel {
 public:
     explicit HotLabel(QWidget* parent = nullptr);
 
+    // Lets the keyboard reach the label: Tab stops there (a mouse click does not move the focus), Space
+    // or Enter clicks it, and a frame shows while it has the focus.
+    void reachByKeyboard();
+
 signals:
     void clicked();
     void pressed(QPointF position, Qt::MouseButton button);
@@ -21,6 +25,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressedInside_ = false;

@@ -1,5 +1,8 @@
 #include "ui/common/theme.h"
 
+#include <QPainter>
+#include <QPen>
+
 namespace tessarin {
 
 QString editorStyleSheet()
@@ -24,7 +27,21 @@ QString editorStyleSheet()
         " background: #12151b; }"
         "QRadioButton::indicator:hover { border-color: #f0d68a; }"
         "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
-        " stop:0 #fff3c4, stop:0.55 #f0d68a, stop:0.6 #12151b); }");
+        " stop:0 #fff3c4, stop:0.55 #f0d68a, stop:0.6 #12151b); }"
+        // The keyboard focus.
+        "QPushButton:focus { border: 2px solid #ffd75e; }"
+        "QListWidget:focus { border: 1px solid #ffd75e; }"
+        "QRadioButton:focus, QCheckBox:focus { border: 1px solid #ffd75e; border-radius: 3px; }");
+}
+
+void paintFocusFrame(QPainter& painter, const QRect& rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kFocusColour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(1, 1, -1, -1), 3, 3);
+    painter.restore();
 }
 
 } // namespace tessarin

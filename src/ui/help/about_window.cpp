@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "art/portrait.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/placement.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
@@ -71,6 +72,8 @@ AboutWindow::AboutWindow(MainWindow& mainWindow) : QWidget(&mainWindow, Qt::Wind
 
     auto* close = place(new QPushButton(QStringLiteral("닫기"), frame), "Command1", 840, 2880, 1335, 375);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    portrait->setAccessibleName(QStringLiteral("만든이 그림"));
+    prepareKeyboard(this, nullptr, close);
 }
 
 } // namespace tessarin

@@ -11,6 +11,7 @@ HelpHotSpot::HelpHotSpot(MainWindow& mainWindow) : QObject(&mainWindow), mainWin
 {
     auto* spot = mainWindow.findChild<HotLabel*>(QStringLiteral("Label33"));
     Q_ASSERT(spot);
+    spot->reachByKeyboard();
     connect(spot, &HotLabel::clicked, this, &HelpHotSpot::open);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/help/help_menu.h"
 
+#include "ui/common/keyboard.h"
 #include "ui/common/placement.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
@@ -57,10 +58,12 @@ HelpMenu::HelpMenu(MainWindow& mainWindow) : QWidget(&mainWindow, Qt::Window), m
         mainWindow_.windows().show<AboutWindow>(kAboutName, [this] { return new AboutWindow(mainWindow_); });
         closeHelpWindows(kAboutName);
     });
-    connect(menuButton(this, "닫기", "Command3", 3120), &QPushButton::clicked, this, [this] {
+    QPushButton* closeButton = menuButton(this, "닫기", "Command3", 3120);
+    connect(closeButton, &QPushButton::clicked, this, [this] {
         closeHelpWindows();
         close();
     });
+    prepareKeyboard(this, nullptr, closeButton);
 }
 
 void HelpMenu::closeHelpWindows(const QString& keep)

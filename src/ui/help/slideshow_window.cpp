@@ -1,5 +1,6 @@
 #include "ui/help/slideshow_window.h"
 
+#include "ui/common/keyboard.h"
 #include "ui/common/pictures.h"
 #include "ui/common/placement.h"
 #include "ui/common/theme.h"
@@ -63,8 +64,12 @@ SlideshowWindow::SlideshowWindow(MainWindow& mainWindow, Slideshow slideshow)
     connect(previous, &QPushButton::clicked, this, [this] { turn(&previousPage); });
     connect(next, &QPushButton::clicked, this, [this] { turn(&nextPage); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    previous->setAccessibleName(QStringLiteral("이전 쪽"));
+    next->setAccessibleName(QStringLiteral("다음 쪽"));
+    prepareKeyboard(this, nullptr, close);
 
     loadBuiltInPicture(picture_, firstPageResource(slideshow_));
+    picture_->setAccessibleName(title_->text());
 }
 
 std::int16_t& SlideshowWindow::page()
@@ -75,17 +80,19 @@ std::int16_t& SlideshowWindow::page()
 void SlideshowWindow::turn(int (*rule)(int, int))
 {
     page() = static_cast<std::int16_t>(rule(page(), static_cast<int>(layout_.pages.size())));
-    showCurrentPage();
+    // An arrow shows every page from its file, page 1 included; only the opening page is built in.
+    showCurrentPage(FirstPage::FromFile);
 }
 
-void SlideshowWindow::showCurrentPage()
+void SlideshowWindow::showCurrentPage(FirstPage firstPage)
 {
     const int count = static_cast<int>(layout_.pages.size());
     const int shown = std::clamp<int>(page(), 1, count);
     const SlideshowPage& current = layout_.pages[static_cast<std::size_t>(shown - 1)];
     number_->setText(QString::number(shown));
     title_->setText(QString::fromUtf8(current.title));
-    if (shown == 1)
+    picture_->setAccessibleName(title_->text());
+    if (shown == 1 && firstPage == FirstPage::BuiltIn)
         loadBuiltInPicture(picture_, firstPageResource(slideshow_));
     else
         loadPicture(picture_, pageFile(current));

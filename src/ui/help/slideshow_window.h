@@ -22,8 +22,12 @@ public:
 
     Slideshow slideshow() const { return slideshow_; }
 
+    // Where page 1's picture comes from: the built-in copy (the window opening, a reset from the menu)
+    // or its file in the `image` folder (an arrow turned to it).
+    enum class FirstPage { BuiltIn, FromFile };
+
     // Shows the page `helpPage` holds: number, title and picture.
-    void showCurrentPage();
+    void showCurrentPage(FirstPage firstPage = FirstPage::BuiltIn);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

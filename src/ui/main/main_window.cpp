@@ -9,11 +9,13 @@
 #include "app/version.h"
 #include "ui/accessories/accessory_slots.h"
 #include "ui/common/hot_label.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/pictures.h"
 #include "ui/common/refresh_gate.h"
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
 #include "ui/help/help_hot_spot.h"
+#include "ui/main/accessible_names.h"
 #include "ui/main/program_menu.h"
 #include "ui/main/tooltip_hover.h"
 #include "ui/soulshields/soulshield_board.h"
@@ -112,7 +114,11 @@ const QString kStyleSheet = QStringLiteral(
     " { border: 2px solid #f0d68a; }"
     "QPushButton[look=\"stance\"] { background: #1d1a14; border: 1px solid #6b5a33; border-radius: 4px;"
     " padding: 0; }"
-    "QPushButton[look=\"stance\"]:hover { border: 1px solid #f0d68a; }");
+    "QPushButton[look=\"stance\"]:hover { border: 1px solid #f0d68a; }"
+    // The keyboard focus (the colour of ui/common/theme.h).
+    "QPushButton[look=\"board\"]:focus, QPushButton[look=\"board-white\"]:focus,"
+    " QPushButton[look=\"stance\"]:focus { border: 2px solid #ffd75e; }"
+    "QComboBox[look=\"class\"]:focus { border: 1px solid #ffd75e; }");
 
 void setLook(QWidget* control, const char* look)
 {
@@ -206,8 +212,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     for (int k = 1; k <= kPieceCount; ++k) {
         auto* picture = makeHotLabel(this, nullptr, {3600, 1920, 3135, 3015});
         picture->setObjectName(QStringLiteral("Image%1").arg(k));
+        // A control like the other pictures: a move over the octagon is not a move over the bare window.
         picture->setScaledContents(true);
-        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
         piecePictures_[static_cast<std::size_t>(k - 1)] = picture;
     }
     for (int i = 0; i < 3; ++i) {
@@ -245,6 +251,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     buildTimers();
     history_.reset(currentBuild());
     new ProgramMenu(*this);
+    new AccessibleNames(*this);
+    moveFocusWithArrows(QList<QWidget*>(stanceButtons_.begin(), stanceButtons_.end()));
+    prepareKeyboard(this, nullptr, nullptr);
 }
 
 MainWindow::~MainWindow() = default;
@@ -294,7 +303,8 @@ void MainWindow::buildBoard()
             button->setGeometry(twipsRect(at.left, kBoardRowTops[static_cast<std::size_t>(row - 1)], 770, 770));
             button->setIcon(art::boardButtonIcon(row, piece, size - 4));
             button->setIconSize(QSize(size - 4, size - 4));
-            button->setFocusPolicy(Qt::NoFocus);
+            // Reached by Tab and the arrow keys; a click leaves the focus where it was.
+            button->setFocusPolicy(Qt::TabFocus);
             button->setCursor(Qt::PointingHandCursor);
             setLook(button, piece <= 2 ? "board-white" : "board");
             board_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(piece - 1)] = button;
@@ -309,7 +319,7 @@ void MainWindow::buildStances()
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("Command%1").arg(33 + i));
         button->setGeometry(twipsRect(left, 5950, 770, 770));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setCursor(Qt::PointingHandCursor);
         setLook(button, "stance");
         button->hide();

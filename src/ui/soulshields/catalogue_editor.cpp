@@ -3,6 +3,7 @@
 #include "data/catalogue.h"
 #include "engine/numbers.h"
 #include "engine/soulshield_rules.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/pictures.h"
 #include "ui/common/placement.h"
 #include "ui/common/refresh_gate.h"
@@ -67,6 +68,7 @@ CatalogueEditor::CatalogueEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
     auto* cancel = place(new QPushButton(QStringLiteral("취소"), frame), "Command36", 1800, 3360, 1335, 495);
     connect(confirmButton_, &QPushButton::clicked, this, &CatalogueEditor::confirm);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    prepareKeyboard(this, confirmButton_, cancel);
 
     mainWindow.refreshGate().addTimer(this, "Timer1", 10, &CatalogueEditor::refreshConfirm);
 }
@@ -88,6 +90,7 @@ void CatalogueEditor::fill(const CatalogueEntry& entry)
     confirmButton_->setEnabled(false);
     for (QListWidget* list : subValues_)
         list->setEnabled(false);
+    nameControlsByCaptions(this); // the captions of the options changed with the piece
 }
 
 void CatalogueEditor::chooseSubOption(int subOption)

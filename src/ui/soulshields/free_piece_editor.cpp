@@ -1,6 +1,7 @@
 #include "ui/soulshields/free_piece_editor.h"
 
 #include "storage/set_file.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/messages.h"
 #include "ui/common/pictures.h"
 #include "ui/common/theme.h"
@@ -21,7 +22,7 @@ namespace {
 const QString kBoxStyle =
     QStringLiteral("QLineEdit { background: #12151b; border: 1px solid #3d4250; border-radius: 2px; color: #f4f1e8;"
                    " padding: 0 2px; selection-background-color: #8a6d2f; }"
-                   "QLineEdit:focus { border-color: #b08d45; }");
+                   "QLineEdit:focus { border-color: #ffd75e; }");
 
 const QString kNothingSaved = QStringLiteral("저장된 보패가 없습니다.");
 
@@ -108,6 +109,8 @@ FreePieceEditor::FreePieceEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
                           QStringLiteral("Command%1").arg(layout.number));
         connect(button, &QPushButton::clicked, this, layout.action);
     }
+    prepareKeyboard(this, findChild<QPushButton*>(QStringLiteral("Command1")),
+                    findChild<QPushButton*>(QStringLiteral("Command2")));
 }
 
 QGroupBox* FreePieceEditor::addStatColumn(QWidget* parent, const char* name, const QString& title, QRect twips,
@@ -130,6 +133,7 @@ void FreePieceEditor::open(int piece)
     pieceFrame_->setTitle(freePieceFrameCaption(piece));
     for (int box = 1; box < kFirstSetEffectBox; ++box)
         boxes_[box]->clear();
+    nameControlsByCaptions(this); // an open editor shows no Show event for the new piece
     show();
     raise();
     activateWindow();

@@ -2,6 +2,7 @@
 
 #include "data/catalogue.h"
 #include "engine/soulshield_rules.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/pictures.h"
 #include "ui/main/main_window.h"
 #include "ui/soulshields/catalogue_editor.h"
@@ -14,10 +15,15 @@ namespace tessarin {
 
 SoulShieldBoard::SoulShieldBoard(MainWindow& mainWindow) : QObject(&mainWindow), mainWindow_(mainWindow)
 {
-    for (int row = 1; row <= kBoardRows; ++row)
-        for (int piece = 1; piece <= kPieceCount; ++piece)
-            connect(mainWindow.boardButton(row, piece), &QPushButton::clicked, this,
-                    [this, row, piece] { click(row, piece); });
+    QList<QWidget*> buttons;
+    for (int row = 1; row <= kBoardRows; ++row) {
+        for (int piece = 1; piece <= kPieceCount; ++piece) {
+            QPushButton* button = mainWindow.boardButton(row, piece);
+            connect(button, &QPushButton::clicked, this, [this, row, piece] { click(row, piece); });
+            buttons << button;
+        }
+    }
+    moveFocusWithArrows(buttons);
 }
 
 void SoulShieldBoard::click(int row, int piece)

@@ -2,6 +2,7 @@
 
 #include "data/synthesis_stones.h"
 #include "engine/synthesis_rules.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/hot_label.h"
 #include "ui/common/messages.h"
 #include "ui/common/refresh_gate.h"
@@ -81,6 +82,7 @@ SynthesisChooser::SynthesisChooser(MainWindow& mainWindow) : QWidget(&mainWindow
     auto* closeButton =
         place(new QPushButton(QStringLiteral("닫기"), this), QStringLiteral("Command7"), 2520, 2160, 1455, 375);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    prepareKeyboard(this, nullptr, closeButton);
 
     mainWindow_.refreshGate().addTimer(this, "Timer1", 10, &SynthesisChooser::refresh);
     refresh(); // the window never shows an unequipped piece as choosable, not even for its first 10 ms

@@ -2,6 +2,7 @@
 
 #include "data/synthesis_stones.h"
 #include "engine/synthesis_rules.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/refresh_gate.h"
 #include "ui/main/main_window.h"
 #include "ui/synthesis/synthesis_chooser.h"
@@ -38,6 +39,7 @@ SynthesisDialog::SynthesisDialog(MainWindow& mainWindow) : QWidget(&mainWindow, 
 
     connect(synthesizeButton_, &QPushButton::clicked, this, &SynthesisDialog::synthesize);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    prepareKeyboard(this, synthesizeButton_, cancel);
     // A click picks a stone even when it is already selected (the box may have been typed over since);
     // the selection signal covers the keyboard.
     connect(stones_, &QListWidget::itemClicked, this, &SynthesisDialog::pickStone);

@@ -10,6 +10,7 @@ SynthesisHotSpot::SynthesisHotSpot(MainWindow& mainWindow) : QObject(&mainWindow
 {
     auto* spot = mainWindow.findChild<HotLabel*>(QStringLiteral("Label32"));
     Q_ASSERT(spot);
+    spot->reachByKeyboard();
     connect(spot, &HotLabel::clicked, this, &SynthesisHotSpot::open);
 }
 

@@ -29,10 +29,8 @@ SeaSerpentWeaponEditor::SeaSerpentWeaponEditor(MainWindow& mainWindow)
         bosses_[i] = addOption(frame, QStringLiteral("Option%1").arg(i + 1), {240, top},
                                QString::fromUtf8(weaponSourceInfo(kSeaSerpentBosses[i]).caption), 2280);
         const int boss = static_cast<int>(i);
-        connect(bosses_[i], &QRadioButton::toggled, this, [this, boss](bool on) {
-            if (on)
-                chooseBoss(boss);
-        });
+        // Every click fills the list again, on the boss already chosen too, so the base attack is chosen anew.
+        connect(bosses_[i], &QRadioButton::clicked, this, [this, boss] { chooseBoss(boss); });
     }
 }
 

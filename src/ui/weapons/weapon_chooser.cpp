@@ -1,5 +1,6 @@
 #include "ui/weapons/weapon_chooser.h"
 
+#include "ui/common/keyboard.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_window.h"
@@ -43,6 +44,8 @@ WeaponChooser::WeaponChooser(MainWindow& mainWindow) : QWidget(&mainWindow, Qt::
         button->setGeometry(twipsRect(240, entry.top, 2535, 495));
         const int kind = static_cast<int>(i);
         connect(button, &QPushButton::clicked, this, [this, kind] { openEditor(kind); });
+        if (i + 1 == kButtons.size())
+            prepareKeyboard(this, nullptr, button); // 취소
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/weapons/weapon_editor.h"
 
 #include "engine/numbers.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/refresh_gate.h"
 #include "ui/common/theme.h"
 #include "ui/common/twips.h"
@@ -24,7 +25,7 @@ namespace {
 const QString kWeaponEditorStyle = QStringLiteral(
     "QLineEdit { background: #12151b; border: 1px solid #3d4250; color: #f4f1e8; padding: 0 2px;"
     " selection-background-color: #8a6d2f; }"
-    "QLineEdit:focus { border-color: #b08d45; }"
+    "QLineEdit:focus { border-color: #ffd75e; }"
     "QCheckBox { background: transparent; spacing: 0px; }"
     "QCheckBox::indicator { width: 9px; height: 9px; border: 1px solid #b08d45; border-radius: 2px;"
     " background: #12151b; }"
@@ -84,9 +85,10 @@ WeaponEditor::WeaponEditor(MainWindow& mainWindow, const Frame& frame, const cha
     : QWidget(&mainWindow, Qt::Window), mainWindow_(mainWindow)
 {
     setWindowTitle(QString::fromUtf8(frame.title));
+    // Like the other editors, the window's outer frame opens at the designed place.
     const QRect client = frame.clientTwips;
-    setGeometry(twipsRect(client.x(), client.y(), client.width(), client.height()));
     setFixedSize(twipsToPixels(client.width()), twipsToPixels(client.height()));
+    move(twipsPoint(client.x(), client.y()));
     setStyleSheet(editorStyleSheet() + kWeaponEditorStyle);
 
     baseFrame_ = new QGroupBox(QStringLiteral("기본 옵션"), this);
@@ -108,6 +110,7 @@ WeaponEditor::WeaponEditor(MainWindow& mainWindow, const Frame& frame, const cha
     cancel->setGeometry(twipsRect(2640, 4560, 1695, 495));
     connect(confirmButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    prepareKeyboard(this, confirmButton_, cancel);
 
     timer_ = mainWindow.refreshGate().addTimer(this, "Timer1", 10, [this] { refresh(); });
 }

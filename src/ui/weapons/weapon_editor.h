@@ -39,7 +39,7 @@ public:
 protected:
     struct Frame {
         const char* title;
-        QRect clientTwips; // screen position and size of the client area
+        QRect clientTwips; // screen position of the outer frame, size of the client area
     };
 
     WeaponEditor(MainWindow& mainWindow, const Frame& frame, const char* noneOption, QPoint shiningAt, int firstSize);

@@ -27,6 +27,7 @@ WeaponSlotView::WeaponSlotView(MainWindow& mainWindow) : QObject(&mainWindow), m
 {
     auto* slot = mainWindow.findChild<HotLabel*>(QStringLiteral("Image9"));
     slot->setCursor(Qt::PointingHandCursor);
+    slot->reachByKeyboard();
     connect(slot, &HotLabel::clicked, this, &WeaponSlotView::click);
 }
 
