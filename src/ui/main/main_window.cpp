@@ -14,6 +14,7 @@
 #include "ui/common/twips.h"
 #include "ui/common/wrapping_label.h"
 #include "ui/help/help_hot_spot.h"
+#include "ui/main/preview_controller.h"
 #include "ui/main/tooltip_hover.h"
 #include "ui/soulshields/soulshield_board.h"
 #include "ui/synthesis/synthesis_hot_spot.h"
@@ -243,6 +244,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     new TooltipHover(*this);
     new HelpHotSpot(*this);
     buildTimers();
+    new PreviewController(*this);
 }
 
 MainWindow::~MainWindow() = default;

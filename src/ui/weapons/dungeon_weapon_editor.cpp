@@ -1,6 +1,7 @@
 #include "ui/weapons/dungeon_weapon_editor.h"
 
 #include "data/weapons.h"
+#include "engine/numbers.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_window.h"
 #include "ui/weapons/gem_selector.h"
@@ -39,6 +40,27 @@ int DungeonWeaponEditor::chosenDungeon() const
     return checkedIndex(dungeons_);
 }
 
+std::optional<DungeonWeaponEditor::Choice> DungeonWeaponEditor::choice(const ListHover& hover) const
+{
+    const int dungeon = chosenDungeon();
+    const double attack = textToNumber(shownItemText(attacks_, hover));
+    if (!(attack > 0) || dungeon < 0)
+        return std::nullopt;
+    return Choice{kDungeons[static_cast<std::size_t>(dungeon)], attack, gem_->choice(hover)};
+}
+
+EquippedWeapon DungeonWeaponEditor::equip(CharacterState& state, const Choice& choice)
+{
+    return equipDungeonWeapon(state, choice.dungeon, choice.attack, choice.gem);
+}
+
+std::optional<Candidate> DungeonWeaponEditor::previewCandidate(const ListHover& hover) const
+{
+    if (const std::optional<Choice> chosen = choice(hover))
+        return [c = *chosen](CharacterState& state) { equip(state, c); };
+    return std::nullopt;
+}
+
 void DungeonWeaponEditor::refresh()
 {
     setConfirmEnabled(selectedValue(attacks_) > 0 && chosenDungeon() >= 0);
@@ -46,11 +68,8 @@ void DungeonWeaponEditor::refresh()
 
 void DungeonWeaponEditor::confirm()
 {
-    const int dungeon = chosenDungeon();
-    if (dungeon < 0)
-        return; // "확인" is enabled only with a dungeon
-    finish(equipDungeonWeapon(mainWindow_.state(), kDungeons[static_cast<std::size_t>(dungeon)],
-                              selectedValue(attacks_), gem_->choice()));
+    if (const std::optional<Choice> chosen = choice({})) // "확인" is enabled only with both
+        finish(equip(mainWindow_.state(), *chosen));
 }
 
 } // namespace tessarin

@@ -13,11 +13,22 @@ class DungeonWeaponEditor : public WeaponEditor {
 public:
     explicit DungeonWeaponEditor(MainWindow& mainWindow);
 
+    std::optional<Candidate> previewCandidate(const ListHover& hover) const override;
+
 private:
     void refresh() override;
     void confirm() override;
     // Index into kDungeons of the selected dungeon option; -1 when none is.
     int chosenDungeon() const;
+
+    // What "확인" equips, read from the controls; nothing while it is disabled.
+    struct Choice {
+        WeaponSource dungeon;
+        double attack;
+        GemChoice gem;
+    };
+    std::optional<Choice> choice(const ListHover& hover) const;
+    static EquippedWeapon equip(CharacterState& state, const Choice& choice);
 
     QListWidget* attacks_ = nullptr;
     std::array<QRadioButton*, 4> dungeons_{};

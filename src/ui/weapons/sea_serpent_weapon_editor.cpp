@@ -1,6 +1,7 @@
 #include "ui/weapons/sea_serpent_weapon_editor.h"
 
 #include "data/weapons.h"
+#include "engine/numbers.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_window.h"
 #include "ui/weapons/gem_selector.h"
@@ -56,6 +57,30 @@ void SeaSerpentWeaponEditor::followSlot()
     wasEquipped_ = equipped;
 }
 
+std::optional<SeaSerpentWeaponEditor::Choice> SeaSerpentWeaponEditor::choice(const ListHover& hover) const
+{
+    const int boss = chosenBoss();
+    const double attack = textToNumber(shownItemText(attacks_, hover));
+    if (!(attack > 0) || boss < 0)
+        return std::nullopt;
+    return Choice{kSeaSerpentBosses[static_cast<std::size_t>(boss)], attack, gem_->choice(hover)};
+}
+
+EquippedWeapon SeaSerpentWeaponEditor::equip(CharacterState& state, const Choice& choice)
+{
+    return equipSeaSerpentWeapon(state, choice.boss, choice.attack, choice.gem);
+}
+
+std::optional<Candidate> SeaSerpentWeaponEditor::previewCandidate(const ListHover& hover) const
+{
+    if (const std::optional<Choice> chosen = choice(hover))
+        return [c = *chosen](CharacterState& state) {
+            writeSeaSerpentSubOptions(state, c.boss);
+            equip(state, c);
+        };
+    return std::nullopt;
+}
+
 void SeaSerpentWeaponEditor::refresh()
 {
     CharacterState& state = mainWindow_.state();
@@ -71,12 +96,11 @@ void SeaSerpentWeaponEditor::refresh()
 
 void SeaSerpentWeaponEditor::confirm()
 {
-    const int boss = chosenBoss();
-    if (boss < 0)
-        return; // "확인" is enabled only with a boss
+    const std::optional<Choice> chosen = choice({});
+    if (!chosen)
+        return; // "확인" is enabled only with a boss and a base attack
     confirmed_ = true;
-    finish(equipSeaSerpentWeapon(mainWindow_.state(), kSeaSerpentBosses[static_cast<std::size_t>(boss)],
-                                 selectedValue(attacks_), gem_->choice()));
+    finish(equip(mainWindow_.state(), *chosen));
 }
 
 void SeaSerpentWeaponEditor::closeEvent(QCloseEvent* event)

@@ -15,6 +15,9 @@ class SeaSerpentWeaponEditor : public WeaponEditor {
 public:
     explicit SeaSerpentWeaponEditor(MainWindow& mainWindow);
 
+    // The timer's sub-options and "확인" together.
+    std::optional<Candidate> previewCandidate(const ListHover& hover) const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -24,6 +27,15 @@ private:
     void chooseBoss(int boss);
     // Index into kSeaSerpentBosses of the selected boss option; -1 when none is.
     int chosenBoss() const;
+
+    // What "확인" equips, read from the controls; nothing while it is disabled.
+    struct Choice {
+        WeaponSource boss;
+        double attack;
+        GemChoice gem;
+    };
+    std::optional<Choice> choice(const ListHover& hover) const;
+    static EquippedWeapon equip(CharacterState& state, const Choice& choice);
     // Follows the slot: a weapon taken off (or a class change) empties it, so that is what to put back.
     void followSlot();
 

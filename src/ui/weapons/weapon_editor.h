@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/weapon_rules.h"
+#include "ui/main/preview_source.h"
 
 #include <QWidget>
 
@@ -21,7 +22,7 @@ class MainWindow;
 
 // What the three weapon editors share: the window in the editor look, the frame "기본 옵션" with its
 // caption "공격력", the gem frame, "확인" and "취소", and the 10 ms timer that keeps "확인" current.
-class WeaponEditor : public QWidget {
+class WeaponEditor : public QWidget, public PreviewSource {
     Q_OBJECT
 
 public:
