@@ -1,7 +1,6 @@
 #include "ui/weapons/dungeon_weapon_editor.h"
 
 #include "data/weapons.h"
-#include "engine/numbers.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_window.h"
 #include "ui/weapons/gem_selector.h"
@@ -40,25 +39,14 @@ int DungeonWeaponEditor::chosenDungeon() const
     return checkedIndex(dungeons_);
 }
 
-std::optional<DungeonWeaponEditor::Choice> DungeonWeaponEditor::choice(const ListHover& hover) const
+EquippedWeapon DungeonWeaponEditor::equip(CharacterState& state, const SourceChoice& choice)
 {
-    const int dungeon = chosenDungeon();
-    const double attack = textToNumber(shownItemText(attacks_, hover));
-    if (!(attack > 0) || dungeon < 0)
-        return std::nullopt;
-    return Choice{kDungeons[static_cast<std::size_t>(dungeon)], attack, gem_->choice(hover)};
-}
-
-EquippedWeapon DungeonWeaponEditor::equip(CharacterState& state, const Choice& choice)
-{
-    return equipDungeonWeapon(state, choice.dungeon, choice.attack, choice.gem);
+    return equipDungeonWeapon(state, choice.source, choice.attack, choice.gem);
 }
 
 std::optional<Candidate> DungeonWeaponEditor::previewCandidate(const ListHover& hover) const
 {
-    if (const std::optional<Choice> chosen = choice(hover))
-        return [c = *chosen](CharacterState& state) { equip(state, c); };
-    return std::nullopt;
+    return candidateOf(sourceChoice(chosenDungeon(), kDungeons, attacks_, hover), &DungeonWeaponEditor::equip);
 }
 
 void DungeonWeaponEditor::refresh()
@@ -68,7 +56,8 @@ void DungeonWeaponEditor::refresh()
 
 void DungeonWeaponEditor::confirm()
 {
-    if (const std::optional<Choice> chosen = choice({})) // "확인" is enabled only with both
+    // "확인" is enabled only with both a dungeon and a base attack.
+    if (const std::optional<SourceChoice> chosen = sourceChoice(chosenDungeon(), kDungeons, attacks_, {}))
         finish(equip(mainWindow_.state(), *chosen));
 }
 

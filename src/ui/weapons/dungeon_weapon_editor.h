@@ -20,15 +20,7 @@ private:
     void confirm() override;
     // Index into kDungeons of the selected dungeon option; -1 when none is.
     int chosenDungeon() const;
-
-    // What "확인" equips, read from the controls; nothing while it is disabled.
-    struct Choice {
-        WeaponSource dungeon;
-        double attack;
-        GemChoice gem;
-    };
-    std::optional<Choice> choice(const ListHover& hover) const;
-    static EquippedWeapon equip(CharacterState& state, const Choice& choice);
+    static EquippedWeapon equip(CharacterState& state, const SourceChoice& choice);
 
     QListWidget* attacks_ = nullptr;
     std::array<QRadioButton*, 4> dungeons_{};

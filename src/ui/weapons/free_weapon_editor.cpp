@@ -60,9 +60,7 @@ EquippedWeapon FreeWeaponEditor::equip(CharacterState& state, const Choice& choi
 
 std::optional<Candidate> FreeWeaponEditor::previewCandidate(const ListHover& hover) const
 {
-    if (const std::optional<Choice> chosen = choice(hover))
-        return [c = *chosen](CharacterState& state) { equip(state, c); };
-    return std::nullopt;
+    return candidateOf(choice(hover), &FreeWeaponEditor::equip);
 }
 
 void FreeWeaponEditor::confirm()

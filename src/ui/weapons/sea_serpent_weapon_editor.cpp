@@ -1,7 +1,6 @@
 #include "ui/weapons/sea_serpent_weapon_editor.h"
 
 #include "data/weapons.h"
-#include "engine/numbers.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_window.h"
 #include "ui/weapons/gem_selector.h"
@@ -57,28 +56,18 @@ void SeaSerpentWeaponEditor::followSlot()
     wasEquipped_ = equipped;
 }
 
-std::optional<SeaSerpentWeaponEditor::Choice> SeaSerpentWeaponEditor::choice(const ListHover& hover) const
+EquippedWeapon SeaSerpentWeaponEditor::equip(CharacterState& state, const SourceChoice& choice)
 {
-    const int boss = chosenBoss();
-    const double attack = textToNumber(shownItemText(attacks_, hover));
-    if (!(attack > 0) || boss < 0)
-        return std::nullopt;
-    return Choice{kSeaSerpentBosses[static_cast<std::size_t>(boss)], attack, gem_->choice(hover)};
-}
-
-EquippedWeapon SeaSerpentWeaponEditor::equip(CharacterState& state, const Choice& choice)
-{
-    return equipSeaSerpentWeapon(state, choice.boss, choice.attack, choice.gem);
+    return equipSeaSerpentWeapon(state, choice.source, choice.attack, choice.gem);
 }
 
 std::optional<Candidate> SeaSerpentWeaponEditor::previewCandidate(const ListHover& hover) const
 {
-    if (const std::optional<Choice> chosen = choice(hover))
-        return [c = *chosen](CharacterState& state) {
-            writeSeaSerpentSubOptions(state, c.boss);
-            equip(state, c);
-        };
-    return std::nullopt;
+    return candidateOf(sourceChoice(chosenBoss(), kSeaSerpentBosses, attacks_, hover),
+                       [](CharacterState& state, const SourceChoice& choice) {
+                           writeSeaSerpentSubOptions(state, choice.source);
+                           equip(state, choice);
+                       });
 }
 
 void SeaSerpentWeaponEditor::refresh()
@@ -96,7 +85,7 @@ void SeaSerpentWeaponEditor::refresh()
 
 void SeaSerpentWeaponEditor::confirm()
 {
-    const std::optional<Choice> chosen = choice({});
+    const std::optional<SourceChoice> chosen = sourceChoice(chosenBoss(), kSeaSerpentBosses, attacks_, {});
     if (!chosen)
         return; // "확인" is enabled only with a boss and a base attack
     confirmed_ = true;

@@ -27,15 +27,7 @@ private:
     void chooseBoss(int boss);
     // Index into kSeaSerpentBosses of the selected boss option; -1 when none is.
     int chosenBoss() const;
-
-    // What "확인" equips, read from the controls; nothing while it is disabled.
-    struct Choice {
-        WeaponSource boss;
-        double attack;
-        GemChoice gem;
-    };
-    std::optional<Choice> choice(const ListHover& hover) const;
-    static EquippedWeapon equip(CharacterState& state, const Choice& choice);
+    static EquippedWeapon equip(CharacterState& state, const SourceChoice& choice);
     // Follows the slot: a weapon taken off (or a class change) empties it, so that is what to put back.
     void followSlot();
 

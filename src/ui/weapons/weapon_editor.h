@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <span>
 
 class QAbstractButton;
@@ -52,6 +53,24 @@ protected:
 
     // A closed editor writes nothing more, even before it is deleted.
     void closeEvent(QCloseEvent* event) override;
+
+    // What "확인" equips from a source option (index into `sources`, -1 for none) and the base-attack list,
+    // the item under the pointer counting as chosen; nothing while "확인" is disabled.
+    struct SourceChoice {
+        WeaponSource source;
+        double attack;
+        GemChoice gem;
+    };
+    std::optional<SourceChoice> sourceChoice(int option, std::span<const WeaponSource> sources,
+                                             const QListWidget* attacks, const ListHover& hover) const;
+    // The preview of a choice: `equip` run on the copy of the record.
+    template <typename Choice, typename Equip>
+    static std::optional<Candidate> candidateOf(const std::optional<Choice>& choice, Equip equip)
+    {
+        if (!choice)
+            return std::nullopt;
+        return [c = *choice, equip](CharacterState& state) { equip(state, c); };
+    }
 
     void setConfirmEnabled(bool enabled);
     // Shows the confirmed weapon on the main window and closes the editor.
