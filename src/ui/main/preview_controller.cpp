@@ -29,6 +29,7 @@ namespace {
 const std::array<const char*, 7> kEditors = {"Form3", "Form4", "Form5", "Form6", "Form10", "Form12", "Form14"};
 
 const char* const kWatched = "previewWatched";
+const char* const kTrackedHere = "previewTracked";
 
 const QColor kRise(120, 220, 120);
 const QColor kFall(255, 130, 120);
@@ -71,9 +72,12 @@ void PreviewController::watch(QObject* control)
         return;
     control->setProperty(kWatched, true);
     control->installEventFilter(this);
-    // Moves over it reach the filter even where no Enter is reported; the control still ignores them.
-    if (auto* widget = qobject_cast<QWidget*>(control))
+    // Moves over it reach the filter even where no Enter is reported. A control that did not track the
+    // mouse before never sees them (the filter takes them), so they reach no other handler either.
+    if (auto* widget = qobject_cast<QWidget*>(control); widget && !widget->hasMouseTracking()) {
+        widget->setProperty(kTrackedHere, true);
         widget->setMouseTracking(true);
+    }
 }
 
 void PreviewController::watchEditorLists()
@@ -162,7 +166,8 @@ bool PreviewController::eventFilter(QObject* watched, QEvent* event)
         pointerOff(widget);
     else
         pointerOn(widget);
-    return false;
+    return type == QEvent::MouseMove && widget->property(kTrackedHere).toBool() &&
+           static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
 }
 
 void PreviewController::refresh()
@@ -211,6 +216,8 @@ std::optional<Candidate> PreviewController::clickCandidate(const QWidget* contro
 
 void PreviewController::refreshChanges()
 {
+    if (!changes_)
+        return;
     std::optional<Candidate> candidate;
     const QWidget* served = nullptr;
     if (hoveredControl_ && hoveredControl_->isVisible()) {
@@ -259,6 +266,8 @@ void PreviewController::refreshChanges()
 
 void PreviewController::refreshBreakdown()
 {
+    if (!breakdown_)
+        return;
     if (!hoveredFigure_ || !hoveredFigure_->isVisible()) {
         if (breakdown_->isVisible())
             breakdown_->hide();

@@ -48,8 +48,9 @@ private:
     void pointerOff(const QWidget* control);
 
     MainWindow& mainWindow_;
-    InfoPanel* changes_ = nullptr;
-    InfoPanel* breakdown_ = nullptr;
+    // Closing every window deletes the panels with the others; the controller then shows nothing more.
+    QPointer<InfoPanel> changes_;
+    QPointer<InfoPanel> breakdown_;
     QTimer* timer_ = nullptr;
     QPointer<QWidget> hoveredControl_; // a main-window control (or 합성 해제) under the pointer
     QPointer<QListWidget> hoveredList_;
