@@ -334,6 +334,7 @@ private slots:
         click(f.window, "Command33"); // 광풍
         waitForSheet(f);
         QWidget* figure = control(f.window, "Label47");
+        QTest::mouseMove(f.window->windowHandle(), QPoint(5, 700));
         QTest::mouseMove(f.window->windowHandle(), figure->mapTo(f.window, figure->rect().center()));
         QWidget* breakdown = panel(f, "Form19");
         QTRY_VERIFY(breakdown->isVisible());

@@ -1,9 +1,11 @@
 #include "ui/main/info_panel.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
 
 namespace tessarin {
 
@@ -82,12 +84,27 @@ void InfoPanel::placeBeside(const QWidget* window)
     const QRect frame = window->frameGeometry();
     const QScreen* screen = window->screen();
     const QRect available = screen ? screen->availableGeometry() : frame;
-    int x = frame.right() + 1 + kGap;
-    if (x + width() > available.right() + 1)
-        x = frame.left() - kGap - width();
-    x = std::max(x, available.left());
-    const int y = std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() + 1 - height()));
-    move(x, y);
+    // Right of the window, else left of it; where both are free, the side that covers none of the
+    // program's other open windows (the main window aside, which lies under every one of them).
+    const std::array<QPoint, 2> sides = {QPoint(frame.right() + 1 + kGap, frame.top()),
+                                         QPoint(frame.left() - kGap - width(), frame.top())};
+    auto onScreen = [&](QPoint at) { return available.contains(QRect(at, size())); };
+    auto coversAnother = [&](QPoint at) {
+        for (const QWidget* other : QApplication::topLevelWidgets())
+            if (other != window && other != this && other->isVisible() && other != parentWidget() &&
+                !(other->windowFlags() & Qt::ToolTip) && other->frameGeometry().intersects(QRect(at, size())))
+                return true;
+        return false;
+    };
+    QPoint at = sides[0].x() + width() <= available.right() + 1 ? sides[0] : sides[1];
+    for (QPoint side : sides)
+        if (onScreen(side) && !coversAnother(side)) {
+            at = side;
+            break;
+        }
+    at.setX(std::max(at.x(), available.left()));
+    at.setY(std::clamp(at.y(), available.top(), std::max(available.top(), available.bottom() + 1 - height())));
+    move(at);
 }
 
 void InfoPanel::placeIn(QRect area, const QWidget* window)

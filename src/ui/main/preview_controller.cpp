@@ -29,7 +29,6 @@ namespace {
 const std::array<const char*, 7> kEditors = {"Form3", "Form4", "Form5", "Form6", "Form10", "Form12", "Form14"};
 
 const char* const kWatched = "previewWatched";
-const char* const kTrackedHere = "previewTracked";
 
 const QColor kRise(120, 220, 120);
 const QColor kFall(255, 130, 120);
@@ -72,12 +71,7 @@ void PreviewController::watch(QObject* control)
         return;
     control->setProperty(kWatched, true);
     control->installEventFilter(this);
-    // Moves over it reach the filter even where no Enter is reported. A control that did not track the
-    // mouse before never sees them (the filter takes them), so they reach no other handler either.
-    if (auto* widget = qobject_cast<QWidget*>(control); widget && !widget->hasMouseTracking()) {
-        widget->setProperty(kTrackedHere, true);
-        widget->setMouseTracking(true);
-    }
+
 }
 
 void PreviewController::watchEditorLists()
@@ -166,8 +160,7 @@ bool PreviewController::eventFilter(QObject* watched, QEvent* event)
         pointerOff(widget);
     else
         pointerOn(widget);
-    return type == QEvent::MouseMove && widget->property(kTrackedHere).toBool() &&
-           static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
+    return false;
 }
 
 void PreviewController::refresh()
