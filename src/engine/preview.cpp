@@ -58,7 +58,8 @@ std::vector<FigureChange> changedFigures(const StatSheet& before, const StatShee
     for (const FigureInfo& info : kFigures) {
         const double a = before.figure(info.label);
         const double b = after.figure(info.label);
-        if (formatNumber(a) != formatNumber(b))
+        // Equal numbers show equal texts; only numbers that differ need writing out.
+        if (a != b && formatNumber(a) != formatNumber(b))
             changes.push_back({info.figure, a, b});
     }
     return changes;
@@ -68,15 +69,18 @@ ChangeLine changeLine(Figure figure, double before, double after)
 {
     const FigureInfo& info = figureInfo(figure);
     const QString unit = info.rate ? QStringLiteral("%") : QString();
-    const double shownBefore = displayed(before);
-    const double shownAfter = displayed(after);
+    // Each figure as its label shows it, written once and read back.
+    const QString beforeText = formatNumber(before);
+    const QString afterText = formatNumber(after);
+    const double shownBefore = textToNumber(beforeText);
+    const double shownAfter = textToNumber(afterText);
     const bool rise = shownAfter > shownBefore;
     // The sign comes from the comparison, so a change smaller than 0.005 still reads "+0" or "-0".
     const double magnitude = std::round(std::fabs(shownAfter - shownBefore) * 100) / 100;
     const QString difference = (rise ? u'+' : u'-') + formatNumber(magnitude) +
                                (info.rate ? QStringLiteral("%p") : QString());
-    return {QString::fromUtf8(info.name) + u' ' + formatNumber(shownBefore) + unit + QStringLiteral(" → ") +
-                formatNumber(shownAfter) + unit + QStringLiteral(" (") + difference + u')',
+    return {QString::fromUtf8(info.name) + u' ' + beforeText + unit + QStringLiteral(" → ") + afterText + unit +
+                QStringLiteral(" (") + difference + u')',
             rise};
 }
 
