@@ -11,7 +11,10 @@ if ((${#shots[@]} == 0)); then
 fi
 for shot in "${shots[@]}"; do
     cmake --build --preset release --target "$shot"
+    platform=offscreen
+    # The change panel stands beside its editor as on a desktop screen, not on the 800 × 600 default.
+    [[ $shot == shots_preview ]] && platform="offscreen:configfile=$PWD/tools/screenshots/screen-1920x1080.json"
     for scale in 1 2; do
-        QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale "build/release/bin/$shot" docs
+        QT_QPA_PLATFORM=$platform QT_SCALE_FACTOR=$scale "build/release/bin/$shot" docs
     done
 done

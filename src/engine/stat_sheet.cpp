@@ -59,6 +59,18 @@ double equipmentSum(const CharacterState& state, const StatBlock& shield, Stat s
 
 } // namespace
 
+ExpectedAttackSteps expectedAttackSteps(const StatSheet& sheet)
+{
+    ExpectedAttackSteps steps;
+    steps.base = sheet.totalAttack + sheet.totalAdditionalDamage;
+    const double f = ((sheet.critRate / 100) * sheet.critDamage) / 100 + 1 - sheet.critRate / 100;
+    steps.afterCritical = steps.base * f;
+    steps.afterAccuracy = steps.afterCritical * (sheet.accuracyRate / 100);
+    steps.afterPenetration = finiteOrClamped(steps.afterAccuracy * (sheet.penetrationRate / 100 + 1));
+    steps.result = roundRate(steps.afterPenetration);
+    return steps;
+}
+
 StatSheet computeSheet(const CharacterState& state)
 {
     StatSheet sheet;
@@ -156,16 +168,11 @@ StatSheet computeSheet(const CharacterState& state)
     const double c = sheet.totalCritical;
     sheet.penetrationRate = roundRate(rateFormula(103.704354, p, p + 3420.063717));
     sheet.accuracyRate = roundRate(rateFormula(179.1190101, a + 1464.784488, a + 3086.908886));
-    sheet.critRate = finiteOrClamped(roundRate(rateFormula(97.02217407, c, c + 2367.805229)) + state.critRateBonus);
-    sheet.critDamage = finiteOrClamped(roundRate(rateFormula(222.4125061, c + 4120.05622, c + 7330.570865)) +
-                                       state.stanceCritDamageBonus);
-
-    {
-        const double t = sheet.totalAttack + sheet.totalAdditionalDamage;
-        const double f = ((sheet.critRate / 100) * sheet.critDamage) / 100 + 1 - sheet.critRate / 100;
-        const double g = (t * f) * (sheet.accuracyRate / 100);
-        sheet.expectedAttack = roundRate(finiteOrClamped(g * (sheet.penetrationRate / 100 + 1)));
-    }
+    sheet.critRateFormula = roundRate(rateFormula(97.02217407, c, c + 2367.805229));
+    sheet.critRate = finiteOrClamped(sheet.critRateFormula + state.critRateBonus);
+    sheet.critDamageFormula = roundRate(rateFormula(222.4125061, c + 4120.05622, c + 7330.570865));
+    sheet.critDamage = finiteOrClamped(sheet.critDamageFormula + state.stanceCritDamageBonus);
+    sheet.expectedAttack = expectedAttackSteps(sheet).result;
 
     show(SheetLabel::ExpectedAttack, sheet.expectedAttack);
     show(SheetLabel::PenetrationRate, sheet.penetrationRate);
@@ -182,8 +189,9 @@ StatSheet computeSheet(const CharacterState& state)
     show(SheetLabel::BlockRate, sheet.blockRate + weapon.blockRateBonus);
 
     const double e = sheet.totalEvasion;
-    sheet.evasionRate = finiteOrClamped(roundRate(rateFormula(95.03105, e + 0.01363, e + 3121.923)) +
-                                        state.stealthEvasionBonus + state.stanceEvasionBonus);
+    sheet.evasionRateFormula = roundRate(rateFormula(95.03105, e + 0.01363, e + 3121.923));
+    sheet.evasionRate =
+        finiteOrClamped(sheet.evasionRateFormula + state.stealthEvasionBonus + state.stanceEvasionBonus);
     show(SheetLabel::EvasionRate, sheet.evasionRate + weapon.evasionRateBonus);
     return sheet;
 }

@@ -45,9 +45,26 @@ struct StatSheet : EngineFigures {
     // separate closing bracket is hidden.
     bool blockStanceRow = false;
     double blockBasePlusEquipment = 0;
+    // What the rate formulas give before the stance bonuses that critRate, critDamage and evasionRate
+    // include; the breakdown of a rate shows them.
+    double critRateFormula = 0;
+    double critDamageFormula = 0;
+    double evasionRateFormula = 0;
 
     double figure(SheetLabel label) const { return figures[static_cast<std::size_t>(label)]; }
 };
+
+// The expected attack, step by step: attack plus additional damage, then the critical factor, the
+// accuracy rate and the damage-reduction rate applied in turn, and the rounded result.
+struct ExpectedAttackSteps {
+    double base = 0;
+    double afterCritical = 0;
+    double afterAccuracy = 0;
+    double afterPenetration = 0;
+    double result = 0;
+};
+// From a sheet's totals and rates (the engine figures, before the accessories' critical-damage bonus).
+ExpectedAttackSteps expectedAttackSteps(const StatSheet& sheet);
 
 // The character sheet as a pure function of the record. Every figure that the sheet derives from a
 // shown number uses the number as shown (formatted, then read back).

@@ -77,15 +77,32 @@ AccessoryEditor::AccessoryEditor(MainWindow& mainWindow) : QWidget(&mainWindow, 
     prepareKeyboard(this, confirmButton, cancel);
 }
 
-void AccessoryEditor::confirm()
+int AccessoryEditor::slot() const
 {
-    const int slot = accessorySlotByName(windowTitle());
-    if (slot == 0)
-        return; // a slot always captions the editor before it can be confirmed
+    return accessorySlotByName(windowTitle());
+}
+
+AccessoryValues AccessoryEditor::values() const
+{
     AccessoryValues values{};
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         values[i] = textToNumber(boxes_[i]->text());
-    showAccessory(mainWindow_, slot, equipAccessory(mainWindow_.state(), slot, values));
+    return values;
+}
+
+std::optional<Candidate> AccessoryEditor::previewCandidate(const ListHover&) const
+{
+    if (slot() == 0)
+        return std::nullopt;
+    return [slot = slot(), values = values()](CharacterState& state) { equipAccessory(state, slot, values); };
+}
+
+void AccessoryEditor::confirm()
+{
+    const int named = slot();
+    if (named == 0)
+        return; // a slot always captions the editor before it can be confirmed
+    showAccessory(mainWindow_, named, equipAccessory(mainWindow_.state(), named, values()));
     mainWindow_.noteChange();
     close();
 }

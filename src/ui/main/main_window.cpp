@@ -17,6 +17,7 @@
 #include "ui/help/help_hot_spot.h"
 #include "ui/main/accessible_names.h"
 #include "ui/main/program_menu.h"
+#include "ui/main/preview_controller.h"
 #include "ui/main/tooltip_hover.h"
 #include "ui/soulshields/soulshield_board.h"
 #include "ui/synthesis/synthesis_hot_spot.h"
@@ -254,6 +255,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     new AccessibleNames(*this);
     moveFocusWithArrows(QList<QWidget*>(stanceButtons_.begin(), stanceButtons_.end()));
     prepareKeyboard(this, nullptr, nullptr);
+    new PreviewController(*this);
 }
 
 MainWindow::~MainWindow() = default;

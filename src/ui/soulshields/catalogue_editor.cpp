@@ -122,16 +122,45 @@ int CatalogueEditor::chosenSubOption() const
     return 0;
 }
 
+CatalogueEditor::Choice CatalogueEditor::choice(const ListHover& hover) const
+{
+    const int subOption = chosenSubOption();
+    const double subValue =
+        subOption ? textToNumber(shownItemText(subValues_[static_cast<std::size_t>(subOption - 1)], hover)) : 0;
+    return {catalogueEntryByCaption(windowTitle()), textToNumber(shownItemText(mainValues_, hover)), subOption,
+            subValue};
+}
+
+QString CatalogueEditor::equip(CharacterState& state, const Choice& choice)
+{
+    return equipCataloguePiece(state, *choice.entry, choice.mainValue, choice.subOption, choice.subValue);
+}
+
+std::optional<Candidate> CatalogueEditor::previewCandidate(const ListHover& hover) const
+{
+    const Choice chosen = choice(hover);
+    if (!chosen.entry || !(chosen.mainValue > 0))
+        return std::nullopt;
+    // "확인" follows the first enabled sub-option list; with none enabled it keeps its state.
+    bool enabled = confirmButton_->isEnabled();
+    for (QListWidget* list : subValues_) {
+        if (list->isEnabled()) {
+            enabled = textToNumber(shownItemText(list, hover)) > 0;
+            break;
+        }
+    }
+    if (!enabled)
+        return std::nullopt;
+    return [chosen](CharacterState& state) { equip(state, chosen); };
+}
+
 void CatalogueEditor::confirm()
 {
-    const CatalogueEntry* entry = catalogueEntryByCaption(windowTitle());
-    if (!entry)
+    const Choice chosen = choice({});
+    if (!chosen.entry)
         return; // the board always sets a catalogue caption
-    const int subOption = chosenSubOption();
-    const double subValue = subOption ? listValue(subValues_[static_cast<std::size_t>(subOption - 1)]) : 0;
-    const QString picture =
-        equipCataloguePiece(mainWindow_.state(), *entry, listValue(mainValues_), subOption, subValue);
-    loadPicture(mainWindow_.piecePicture(entry->piece), picture);
+    const QString picture = equip(mainWindow_.state(), chosen);
+    loadPicture(mainWindow_.piecePicture(chosen.entry->piece), picture);
     mainWindow_.refreshIndicators();
     mainWindow_.noteChange();
     close();

@@ -155,6 +155,16 @@ SetFileLines FreePieceEditor::setFileLines() const
     return lines;
 }
 
+std::optional<Candidate> FreePieceEditor::previewCandidate(const ListHover&) const
+{
+    const int piece = freePieceOfCaption(windowTitle());
+    const FreeEntryReading reading = readFreeEntry(texts());
+    // A box that does not fit its field makes "확인" change nothing (it names the box instead).
+    if (piece == 0 || reading.badBox != 0)
+        return std::nullopt;
+    return [piece, entry = reading.entry](CharacterState& state) { equipFreePiece(state, piece, entry); };
+}
+
 void FreePieceEditor::confirm()
 {
     const int piece = freePieceOfCaption(windowTitle());

@@ -2,6 +2,7 @@
 
 #include "engine/free_piece_rules.h"
 #include "storage/set_file_codec.h"
+#include "ui/main/preview_source.h"
 
 #include <QWidget>
 
@@ -15,7 +16,7 @@ class MainWindow;
 // Form12: equips a typed-in soul-shield piece and holds the free set's effects and all eight synthesis
 // maxima. Created once and only hidden afterwards, so those boxes keep their text between openings.
 // The editor knows its piece only by its caption.
-class FreePieceEditor : public QWidget {
+class FreePieceEditor : public QWidget, public PreviewSource {
     Q_OBJECT
 
 public:
@@ -23,6 +24,8 @@ public:
 
     // Shows the editor for piece 1..8: caption, piece frame caption, and the seven piece boxes emptied.
     void open(int piece);
+
+    std::optional<Candidate> previewCandidate(const ListHover& hover) const override;
 
 private:
     void confirm();

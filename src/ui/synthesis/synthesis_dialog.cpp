@@ -92,6 +92,21 @@ void SynthesisDialog::refresh()
     synthesis::setTextIfChanged(preview_, view.preview);
 }
 
+std::optional<Candidate> SynthesisDialog::previewCandidate(const ListHover& hover) const
+{
+    const int piece = selectedPiece();
+    if (piece == kNoPiece)
+        return std::nullopt;
+    QString stone = stoneBox_->text();
+    if (hover.list == stones_)
+        if (const QListWidgetItem* item = stones_->item(hover.row))
+            stone = stoneValueTextForItem(mainWindow_.state(), item->text()).value_or(stone);
+    return [piece, value = stoneValueOf(stone)](CharacterState& state) {
+        state.stoneValue = value;
+        applySynthesis(state, piece);
+    };
+}
+
 void SynthesisDialog::synthesize()
 {
     // The box counts as it stands at the click, not as the last refresh read it: what is stored is

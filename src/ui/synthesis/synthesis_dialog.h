@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/stat_block.h"
+#include "ui/main/preview_source.h"
 
 #include <QString>
 #include <QWidget>
@@ -19,7 +20,7 @@ class MainWindow;
 
 // Form14: applies a synthesis stone to the piece chosen in the synthesis chooser (Form13), for the stat
 // the chooser opened it for. Shows the piece's maximum, how the stone compares and what will be stored.
-class SynthesisDialog : public QWidget {
+class SynthesisDialog : public QWidget, public PreviewSource {
     Q_OBJECT
 
 public:
@@ -28,6 +29,9 @@ public:
     // Captions the dialog for a stat and writes that stat's seven stones over the list's first seven
     // items. The stone box and the message labels keep what they show.
     void openFor(Stat stat);
+
+    // "합성" with the stone box as it stands, or the stone under the pointer.
+    std::optional<Candidate> previewCandidate(const ListHover& hover) const override;
 
 private:
     int selectedPiece() const;

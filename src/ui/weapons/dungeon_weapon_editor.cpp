@@ -39,6 +39,16 @@ int DungeonWeaponEditor::chosenDungeon() const
     return checkedIndex(dungeons_);
 }
 
+EquippedWeapon DungeonWeaponEditor::equip(CharacterState& state, const SourceChoice& choice)
+{
+    return equipDungeonWeapon(state, choice.source, choice.attack, choice.gem);
+}
+
+std::optional<Candidate> DungeonWeaponEditor::previewCandidate(const ListHover& hover) const
+{
+    return candidateOf(sourceChoice(chosenDungeon(), kDungeons, attacks_, hover), &DungeonWeaponEditor::equip);
+}
+
 void DungeonWeaponEditor::refresh()
 {
     setConfirmEnabled(selectedValue(attacks_) > 0 && chosenDungeon() >= 0);
@@ -46,11 +56,9 @@ void DungeonWeaponEditor::refresh()
 
 void DungeonWeaponEditor::confirm()
 {
-    const int dungeon = chosenDungeon();
-    if (dungeon < 0)
-        return; // "확인" is enabled only with a dungeon
-    finish(equipDungeonWeapon(mainWindow_.state(), kDungeons[static_cast<std::size_t>(dungeon)],
-                              selectedValue(attacks_), gem_->choice()));
+    // "확인" is enabled only with both a dungeon and a base attack.
+    if (const std::optional<SourceChoice> chosen = sourceChoice(chosenDungeon(), kDungeons, attacks_, {}))
+        finish(equip(mainWindow_.state(), *chosen));
 }
 
 } // namespace tessarin

@@ -13,11 +13,14 @@ class DungeonWeaponEditor : public WeaponEditor {
 public:
     explicit DungeonWeaponEditor(MainWindow& mainWindow);
 
+    std::optional<Candidate> previewCandidate(const ListHover& hover) const override;
+
 private:
     void refresh() override;
     void confirm() override;
     // Index into kDungeons of the selected dungeon option; -1 when none is.
     int chosenDungeon() const;
+    static EquippedWeapon equip(CharacterState& state, const SourceChoice& choice);
 
     QListWidget* attacks_ = nullptr;
     std::array<QRadioButton*, 4> dungeons_{};

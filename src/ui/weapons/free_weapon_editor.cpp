@@ -43,12 +43,30 @@ void FreeWeaponEditor::refresh()
     setConfirmEnabled(textToNumber(attack_->text()) > 0);
 }
 
+std::optional<FreeWeaponEditor::Choice> FreeWeaponEditor::choice(const ListHover& hover) const
+{
+    Choice chosen{textToNumber(attack_->text()), {}, gem_->choice(hover)};
+    if (!(chosen.attack > 0))
+        return std::nullopt;
+    for (std::size_t i = 0; i < chosen.subOptions.size(); ++i)
+        chosen.subOptions[i] = textToNumber(subOptions_[i]->text());
+    return chosen;
+}
+
+EquippedWeapon FreeWeaponEditor::equip(CharacterState& state, const Choice& choice)
+{
+    return equipFreeWeapon(state, choice.attack, choice.subOptions, choice.gem);
+}
+
+std::optional<Candidate> FreeWeaponEditor::previewCandidate(const ListHover& hover) const
+{
+    return candidateOf(choice(hover), &FreeWeaponEditor::equip);
+}
+
 void FreeWeaponEditor::confirm()
 {
-    std::array<double, 6> values{};
-    for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = textToNumber(subOptions_[i]->text());
-    finish(equipFreeWeapon(mainWindow_.state(), textToNumber(attack_->text()), values, gem_->choice()));
+    if (const std::optional<Choice> chosen = choice({})) // "확인" is enabled only with a base attack
+        finish(equip(mainWindow_.state(), *chosen));
 }
 
 } // namespace tessarin

@@ -15,9 +15,20 @@ class FreeWeaponEditor : public WeaponEditor {
 public:
     explicit FreeWeaponEditor(MainWindow& mainWindow);
 
+    std::optional<Candidate> previewCandidate(const ListHover& hover) const override;
+
 private:
     void refresh() override;
     void confirm() override;
+
+    // What "확인" equips, read from the boxes; nothing while it is disabled.
+    struct Choice {
+        double attack;
+        std::array<double, 6> subOptions;
+        GemChoice gem;
+    };
+    std::optional<Choice> choice(const ListHover& hover) const;
+    static EquippedWeapon equip(CharacterState& state, const Choice& choice);
 
     QLineEdit* attack_ = nullptr;
     std::array<QLineEdit*, 6> subOptions_{}; // 관통, 명중, 치명, 방어, 막기, 회피

@@ -45,7 +45,7 @@ GemSelector::GemSelector(const Layout& layout, QWidget* parent) : QGroupBox(QStr
         sizes_->addItem(QString::fromUtf8(gemSizes()[static_cast<std::size_t>(size - 1)].listText));
 }
 
-GemChoice GemSelector::choice() const
+GemChoice GemSelector::choice(const ListHover& hover) const
 {
     GemChoice gem;
     for (std::size_t i = 0; i < stats_.size(); ++i) {
@@ -55,7 +55,7 @@ GemChoice GemSelector::choice() const
         }
     }
     gem.shining = shining_->isChecked();
-    gem.size = gemSizeOfListText(WeaponEditor::selectedText(sizes_));
+    gem.size = gemSizeOfListText(shownItemText(sizes_, hover));
     return gem;
 }
 

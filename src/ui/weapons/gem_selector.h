@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/weapon_rules.h"
+#include "ui/main/preview_source.h"
 
 #include <QGroupBox>
 
@@ -27,7 +28,8 @@ public:
     GemSelector(const Layout& layout, QWidget* parent);
 
     // What the frame says now: the first stat option that is selected, the tick box and the selected size.
-    GemChoice choice() const;
+    // `hover` stands for the size under the pointer as if it were selected.
+    GemChoice choice(const ListHover& hover = {}) const;
 
 private:
     std::array<QRadioButton*, 5> stats_{};

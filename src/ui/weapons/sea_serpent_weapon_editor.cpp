@@ -62,6 +62,20 @@ std::optional<StatBlock> SeaSerpentWeaponEditor::slotBeforePreview() const
     return wasEquipped_ ? StatBlock{} : subOptionsBefore_;
 }
 
+EquippedWeapon SeaSerpentWeaponEditor::equip(CharacterState& state, const SourceChoice& choice)
+{
+    return equipSeaSerpentWeapon(state, choice.source, choice.attack, choice.gem);
+}
+
+std::optional<Candidate> SeaSerpentWeaponEditor::previewCandidate(const ListHover& hover) const
+{
+    return candidateOf(sourceChoice(chosenBoss(), kSeaSerpentBosses, attacks_, hover),
+                       [](CharacterState& state, const SourceChoice& choice) {
+                           writeSeaSerpentSubOptions(state, choice.source);
+                           equip(state, choice);
+                       });
+}
+
 void SeaSerpentWeaponEditor::refresh()
 {
     CharacterState& state = mainWindow_.state();
@@ -77,12 +91,11 @@ void SeaSerpentWeaponEditor::refresh()
 
 void SeaSerpentWeaponEditor::confirm()
 {
-    const int boss = chosenBoss();
-    if (boss < 0)
-        return; // "확인" is enabled only with a boss
+    const std::optional<SourceChoice> chosen = sourceChoice(chosenBoss(), kSeaSerpentBosses, attacks_, {});
+    if (!chosen)
+        return; // "확인" is enabled only with a boss and a base attack
     confirmed_ = true;
-    finish(equipSeaSerpentWeapon(mainWindow_.state(), kSeaSerpentBosses[static_cast<std::size_t>(boss)],
-                                 selectedValue(attacks_), gem_->choice()));
+    finish(equip(mainWindow_.state(), *chosen));
 }
 
 void SeaSerpentWeaponEditor::closeEvent(QCloseEvent* event)

@@ -18,6 +18,8 @@ public:
 
     // While the editor previews sub-options over an empty slot: what closing it would put back.
     std::optional<StatBlock> slotBeforePreview() const;
+    // The timer's sub-options and "확인" together.
+    std::optional<Candidate> previewCandidate(const ListHover& hover) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -28,6 +30,7 @@ private:
     void chooseBoss(int boss);
     // Index into kSeaSerpentBosses of the selected boss option; -1 when none is.
     int chosenBoss() const;
+    static EquippedWeapon equip(CharacterState& state, const SourceChoice& choice);
     // Follows the slot: a weapon taken off (or a class change) empties it, so that is what to put back.
     void followSlot();
 

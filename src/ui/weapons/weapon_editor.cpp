@@ -121,6 +121,16 @@ void WeaponEditor::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+std::optional<WeaponEditor::SourceChoice> WeaponEditor::sourceChoice(int option, std::span<const WeaponSource> sources,
+                                                                    const QListWidget* attacks,
+                                                                    const ListHover& hover) const
+{
+    const double attack = textToNumber(shownItemText(attacks, hover));
+    if (!(attack > 0) || option < 0)
+        return std::nullopt;
+    return SourceChoice{sources[static_cast<std::size_t>(option)], attack, gem_->choice(hover)};
+}
+
 void WeaponEditor::setConfirmEnabled(bool enabled)
 {
     if (confirmButton_->isEnabled() != enabled)

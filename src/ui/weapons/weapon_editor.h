@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/weapon_rules.h"
+#include "ui/main/preview_source.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <span>
 
 class QAbstractButton;
@@ -21,7 +23,7 @@ class MainWindow;
 
 // What the three weapon editors share: the window in the editor look, the frame "기본 옵션" with its
 // caption "공격력", the gem frame, "확인" and "취소", and the 10 ms timer that keeps "확인" current.
-class WeaponEditor : public QWidget {
+class WeaponEditor : public QWidget, public PreviewSource {
     Q_OBJECT
 
 public:
@@ -51,6 +53,24 @@ protected:
 
     // A closed editor writes nothing more, even before it is deleted.
     void closeEvent(QCloseEvent* event) override;
+
+    // What "확인" equips from a source option (index into `sources`, -1 for none) and the base-attack list,
+    // the item under the pointer counting as chosen; nothing while "확인" is disabled.
+    struct SourceChoice {
+        WeaponSource source;
+        double attack;
+        GemChoice gem;
+    };
+    std::optional<SourceChoice> sourceChoice(int option, std::span<const WeaponSource> sources,
+                                             const QListWidget* attacks, const ListHover& hover) const;
+    // The preview of a choice: `equip` run on the copy of the record.
+    template <typename Choice, typename Equip>
+    static std::optional<Candidate> candidateOf(const std::optional<Choice>& choice, Equip equip)
+    {
+        if (!choice)
+            return std::nullopt;
+        return [c = *choice, equip](CharacterState& state) { equip(state, c); };
+    }
 
     void setConfirmEnabled(bool enabled);
     // Shows the confirmed weapon on the main window and closes the editor.
