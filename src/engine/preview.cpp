@@ -65,7 +65,7 @@ std::vector<FigureChange> changedFigures(const StatSheet& before, const StatShee
     return changes;
 }
 
-ChangeLine changeLine(Figure figure, double before, double after)
+ChangeCells changeCells(Figure figure, double before, double after)
 {
     const FigureInfo& info = figureInfo(figure);
     const QString unit = info.rate ? QStringLiteral("%") : QString();
@@ -74,14 +74,28 @@ ChangeLine changeLine(Figure figure, double before, double after)
     const QString afterText = formatNumber(after);
     const double shownBefore = textToNumber(beforeText);
     const double shownAfter = textToNumber(afterText);
-    const bool rise = shownAfter > shownBefore;
+    ChangeCells cells;
+    cells.before = beforeText + unit;
+    cells.after = afterText + unit;
+    cells.changed = beforeText != afterText;
+    cells.rise = shownAfter > shownBefore;
+    const QString points = info.rate ? QStringLiteral("%p") : QString();
+    if (!cells.changed) {
+        cells.difference = u'0' + points;
+        return cells;
+    }
     // The sign comes from the comparison, so a change smaller than 0.005 still reads "+0" or "-0".
     const double magnitude = std::round(std::fabs(shownAfter - shownBefore) * 100) / 100;
-    const QString difference = (rise ? u'+' : u'-') + formatNumber(magnitude) +
-                               (info.rate ? QStringLiteral("%p") : QString());
-    return {QString::fromUtf8(info.name) + u' ' + beforeText + unit + QStringLiteral(" → ") + afterText + unit +
-                QStringLiteral(" (") + difference + u')',
-            rise};
+    cells.difference = (cells.rise ? u'+' : u'-') + formatNumber(magnitude) + points;
+    return cells;
+}
+
+ChangeLine changeLine(Figure figure, double before, double after)
+{
+    const ChangeCells cells = changeCells(figure, before, after);
+    return {QString::fromUtf8(figureInfo(figure).name) + u' ' + cells.before + QStringLiteral(" → ") + cells.after +
+                QStringLiteral(" (") + cells.difference + u')',
+            cells.rise};
 }
 
 std::vector<ChangeLine> changeLines(const StatSheet& before, const StatSheet& after)

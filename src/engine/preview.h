@@ -75,6 +75,17 @@ struct ChangeLine {
 };
 ChangeLine changeLine(Figure figure, double before, double after);
 
+// The parts of a change line, for a table: each figure as its label shows it (rates with "%") and the
+// difference ("+3.52", "-0.55%p"; "0" or "0%p" when both show the same).
+struct ChangeCells {
+    QString before;
+    QString after;
+    QString difference;
+    bool changed = false;
+    bool rise = false;
+};
+ChangeCells changeCells(Figure figure, double before, double after);
+
 // Every changed figure's line, in the sheet's order; empty when nothing changes.
 std::vector<ChangeLine> changeLines(const StatSheet& before, const StatSheet& after);
 

@@ -77,7 +77,7 @@ QString accessoryText(const Build& b, int n)
     return orNone(text);
 }
 
-QString pieceText(const Build& b, int k)
+QString pieceStatsText(const Build& b, int k)
 {
     const BuildPiece& piece = b.pieces[k];
     if (piece.row == 0)
@@ -85,11 +85,23 @@ QString pieceText(const Build& b, int k)
     QString text = piece.row <= kCatalogueRows ? catalogueRowPrefix(piece.row) : QStringLiteral("기타 보패");
     if (const QString stats = joined(statValues(piece.stats)); !stats.isEmpty())
         text += QStringLiteral(" · ") + stats;
+    return text;
+}
+
+// "관통 77", or "" without a synthesis.
+QString synthesisText(const Build& b, int k)
+{
+    const BuildPiece& piece = b.pieces[k];
     for (std::size_t s = 0; s < kSynthStatCount; ++s)
         if (piece.synthesis[s] != 0)
-            text += QStringLiteral(" · 합성 ") + QString::fromUtf8(kStatNames[s]) + u' ' +
-                    QString::number(piece.synthesis[s]);
-    return text;
+            return QString::fromUtf8(kStatNames[s]) + u' ' + QString::number(piece.synthesis[s]);
+    return {};
+}
+
+QString pieceText(const Build& b, int k)
+{
+    const QString synthesis = synthesisText(b, k);
+    return pieceStatsText(b, k) + (synthesis.isEmpty() ? QString() : QStringLiteral(" · 합성 ") + synthesis);
 }
 
 struct SheetRow {
@@ -134,6 +146,31 @@ void appendBlock(QString& out, const std::vector<Line>& lines)
 }
 
 } // namespace
+
+QStringList equipmentDifferences(const Build& reference, const Build& now)
+{
+    QStringList items;
+    auto compare = [&](const QString& name, const QString& before, const QString& after) {
+        if (before != after)
+            items.append(name + QStringLiteral(": ") + before + QStringLiteral(" → ") + after);
+    };
+    compare(QStringLiteral("직업"), reference.classText, now.classText);
+    compare(QStringLiteral("무기"), weaponText(reference), weaponText(now));
+    compare(QStringLiteral("금강석"), gemText(reference), gemText(now));
+    for (int n = 1; n <= kAccessoryCount; ++n)
+        compare(accessoryName(n), accessoryText(reference, n), accessoryText(now, n));
+    for (int k = 1; k <= kPieceCount; ++k)
+        compare(QStringLiteral("보패 %1번").arg(k), pieceStatsText(reference, k), pieceStatsText(now, k));
+    for (int k = 1; k <= kPieceCount; ++k)
+        compare(QStringLiteral("합성 %1번").arg(k), orNone(synthesisText(reference, k)), orNone(synthesisText(now, k)));
+    auto onOff = [](bool on) { return on ? QStringLiteral("켜짐") : QStringLiteral("꺼짐"); };
+    for (int i = 0; i < kStanceCount; ++i) {
+        const auto stance = static_cast<Stance>(i);
+        compare(QStringLiteral("자세 ") + stanceNames()[static_cast<std::size_t>(i)], onOff(reference.stanceOn[stance]),
+                onOff(now.stanceOn[stance]));
+    }
+    return items;
+}
 
 int displayColumns(const QString& text)
 {

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -124,6 +125,7 @@ private slots:
     void recentFilesNewestFirst();
     void droppedAndStartFiles();
     void sheetAsText();
+    void comparisonFollowsAndApplies();
 
 private:
     QStringList messages_;
@@ -256,7 +258,8 @@ void TestProgramMenu::menuOpensAndLists()
             texts << item->text() + u' ' + item->shortcut().toString(QKeySequence::PortableText);
     QCOMPARE(texts, (QStringList{"새 캐릭터 Ctrl+N", "캐릭터 열기… Ctrl+O", "최근 캐릭터 ", "캐릭터 저장 Ctrl+S",
                                  "다른 이름으로 저장… Ctrl+Shift+S", "되돌리기 Ctrl+Z", "다시 실행 Ctrl+Y",
-                                 "시트 복사 Ctrl+C", "공유 코드 복사 Ctrl+Shift+C", "공유 코드로 불러오기 Ctrl+Shift+V"}));
+                                 "시트 복사 Ctrl+C", "공유 코드 복사 Ctrl+Shift+C", "공유 코드로 불러오기 Ctrl+Shift+V",
+                                 "비교 기준으로 고정 ", "파일과 비교… ", "비교 해제 "}));
     // The emblem, a right click anywhere and F10 open it; the rest of the title strip still drags.
     click(f.window, QStringLiteral("MenuMark"));
     QTRY_VERIFY(menu->isVisible());
@@ -465,6 +468,68 @@ void TestProgramMenu::sheetAsText()
     // Values start in one column, whatever the width of the names before them.
     const int column = lines[0].indexOf(QStringLiteral("검사"));
     QCOMPARE(displayColumns(lines[0].left(column)), displayColumns(lines[2].left(lines[2].indexOf(QStringLiteral("없음")))));
+}
+
+void TestProgramMenu::comparisonFollowsAndApplies()
+{
+    MainWindowFixture f;
+    QVERIFY(!action(f, "actionUnpin")->isEnabled());
+    RETURN_IF_FAILED(pickFromList(control<QComboBox>(f.window, "Combo1"), QStringLiteral("검사")));
+    RETURN_IF_FAILED(settle(f));
+    const QStringList pinned = screen(f.window);
+    RETURN_IF_FAILED(trigger(f, "actionPin"));
+    QPointer<QWidget> compare = opened(f, "Form20");
+    QVERIFY(compare);
+    auto* table = control<QTableWidget>(compare, "Table1");
+    auto* list = control<QListWidget>(compare, "List1");
+    QCOMPARE(table->rowCount(), 17);
+    QCOMPARE(table->verticalHeaderItem(9)->text(), QStringLiteral("기대공격력"));
+    QCOMPARE(table->item(9, 0)->text(), labelText(f.window, "Label1"));
+    QCOMPARE(table->item(12, 2)->text(), QStringLiteral("0%p"));
+    QCOMPARE(list->item(0)->text(), QStringLiteral("차이 없음"));
+
+    // 발도 on: the table and the list follow within a tick.
+    click(f.window, QStringLiteral("Command33"));
+    RETURN_IF_FAILED(settle(f));
+    RETURN_IF_FAILED(waitForTick(compare));
+    QCOMPARE(table->item(12, 1)->text(), labelText(f.window, "Label5") + u'%');
+    QVERIFY2(table->item(12, 2)->text().startsWith(u'+') && table->item(12, 2)->text().endsWith(QStringLiteral("%p")),
+             qPrintable(table->item(12, 2)->text()));
+    QCOMPARE(table->item(12, 2)->foreground().color(), QColor(120, 220, 120));
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    QCOMPARE(items, QStringList{QStringLiteral("자세 발도: 꺼짐 → 켜짐")});
+    const QStringList changed = screen(f.window);
+
+    // 기준으로 바꾸기 is one undo step; 닫기 keeps the reference.
+    click(compare, QStringLiteral("Command1"));
+    RETURN_IF_FAILED(settle(f));
+    QCOMPARE(screen(f.window), pinned);
+    RETURN_IF_FAILED(trigger(f, "actionUndo"));
+    QCOMPARE(screen(f.window), changed);
+    click(compare, QStringLiteral("Command2"));
+    QTRY_VERIFY(compare.isNull());
+    QVERIFY(commands(f).reference().has_value());
+    RETURN_IF_FAILED(trigger(f, "actionUnpin"));
+    QVERIFY(!commands(f).reference().has_value());
+
+    // A file as the reference; a refused one is said so and keeps none.
+    const QString path = dir_.filePath(QStringLiteral("비교.tessarin"));
+    QVERIFY(commands(f).saveTo(path));
+    ProgramMenu::setFileChooser([&](bool) { return path; });
+    RETURN_IF_FAILED(trigger(f, "actionCompareFile"));
+    QVERIFY(opened(f, "Form20"));
+    QVERIFY(commands(f).reference() == f.window->currentBuild());
+    RETURN_IF_FAILED(trigger(f, "actionUnpin"));
+    QFile broken(path);
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("{}");
+    broken.close();
+    messages_.clear();
+    action(f, "actionCompareFile")->trigger();
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(!commands(f).reference().has_value());
 }
 
 QTEST_MAIN(TestProgramMenu)

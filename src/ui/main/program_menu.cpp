@@ -7,6 +7,7 @@
 #include "ui/common/hot_label.h"
 #include "ui/common/messages.h"
 #include "ui/common/twips.h"
+#include "ui/main/compare_window.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -119,6 +120,10 @@ ProgramMenu::ProgramMenu(MainWindow& mainWindow) : QObject(&mainWindow), window_
                &ProgramMenu::copyCode);
     addCommand("actionPasteCode", QStringLiteral("공유 코드로 불러오기"),
                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &ProgramMenu::pasteClipboard);
+    menu_->addSeparator();
+    addCommand("actionPin", QStringLiteral("비교 기준으로 고정"), {}, &ProgramMenu::pin);
+    addCommand("actionCompareFile", QStringLiteral("파일과 비교…"), {}, &ProgramMenu::compareFile);
+    unpin_ = addCommand("actionUnpin", QStringLiteral("비교 해제"), {}, &ProgramMenu::unpin);
 
     // F10 and the menu key open the menu too; they are not items of it.
     auto* opener = new QAction(&window_);
@@ -196,6 +201,7 @@ bool ProgramMenu::hasUnsavedChanges() const
 
 void ProgramMenu::refreshMarks()
 {
+    unpin_->setEnabled(reference_.has_value());
     undo_->setEnabled(window_.history().canUndo());
     redo_->setEnabled(window_.history().canRedo());
     if (file_.isEmpty()) {
@@ -348,6 +354,53 @@ void ProgramMenu::pasteClipboard()
         return;
     }
     pasteCode(text);
+}
+
+void ProgramMenu::pin()
+{
+    window_.settleChange();
+    showComparison(window_.currentBuild());
+}
+
+void ProgramMenu::compareFile()
+{
+    const QString path = chooseFile(false);
+    if (path.isEmpty())
+        return;
+    const BuildReading reading = loadBuildFile(path);
+    if (!reading.build) {
+        showMessage(&window_, QStringLiteral("'%1' 파일과 비교하지 못했습니다.\n%2").arg(fileName(path), reading.fault));
+        return;
+    }
+    showComparison(*reading.build);
+}
+
+void ProgramMenu::showComparison(const Build& reference)
+{
+    reference_ = reference;
+    auto* compare = window_.windows().show<CompareWindow>(
+        QStringLiteral("Form20"), [this] { return new CompareWindow(window_, [this] { applyReference(); }); });
+    compare->setReference(reference);
+    refreshMarks();
+}
+
+void ProgramMenu::unpin()
+{
+    reference_.reset();
+    window_.windows().close(QStringLiteral("Form20"));
+    refreshMarks();
+}
+
+void ProgramMenu::applyReference()
+{
+    if (!reference_)
+        return;
+    window_.settleChange();
+    const Build reference = *reference_;
+    window_.showBuild(reference);
+    if (window_.history().record(window_.currentBuild()))
+        emit window_.buildChanged();
+    refreshMarks();
 }
 
 void ProgramMenu::fillRecent()

@@ -35,6 +35,8 @@ public:
     bool pasteCode(const QString& code);
 
     const QString& currentFile() const { return file_; }
+    // The build Form20 compares the character with, while one is kept.
+    const std::optional<Build>& reference() const { return reference_; }
     bool hasUnsavedChanges() const;
     QMenu* menu() const { return menu_; }
 
@@ -61,6 +63,11 @@ private:
     void copySheet();
     void copyCode();
     void pasteClipboard();
+    void pin();
+    void compareFile();
+    void unpin();
+    void showComparison(const Build& reference);
+    void applyReference();
     void showStep(const std::optional<Build>& build);
     void refreshMarks();
     void fillRecent();
@@ -73,6 +80,8 @@ private:
     QMenu* recent_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
+    QAction* unpin_ = nullptr;
+    std::optional<Build> reference_;
     QLabel* name_ = nullptr;
     QString file_;
     Build saved_;
