@@ -68,6 +68,10 @@ CompareWindow::CompareWindow(MainWindow& mainWindow, std::function<void()> apply
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + 20 * kFigureCount + 4);
     table_->setAccessibleName(QStringLiteral("능력치 비교 표"));
+    // Full hinting keeps the decimal point a point at this size, as on the sheet.
+    QFont font = table_->font();
+    font.setHintingPreference(QFont::PreferFullHinting);
+    table_->setFont(font);
     layout->addWidget(table_);
 
     auto* caption = new QLabel(QStringLiteral("장비 차이"), this);
