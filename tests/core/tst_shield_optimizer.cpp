@@ -327,9 +327,6 @@ void TestShieldOptimizer::fullSpaceBeatsRandomSearch()
     cases.push_back({settings, {}});
     settings.minimums = {{SheetFigure::AccuracyRate, 100}};
     cases.push_back({settings, {}});
-    settings.goal = SheetFigure::EvasionRate;
-    settings.minimums = {{SheetFigure::Life, 20000}, {SheetFigure::CritRate, 30}};
-    cases.push_back({settings, {}});
     for (Case& c : cases) {
         const ShieldSearchOutcome found = findBestShields(state, c.settings);
         QVERIFY(found.pruned && !found.stopped);
@@ -341,7 +338,8 @@ void TestShieldOptimizer::fullSpaceBeatsRandomSearch()
         }
     }
 
-    const int count = kSanitized ? 20000 : 1000000;
+    // Each random shield is built by the rules (about 0.1 ms with the picture names they make).
+    const int count = kSanitized ? 5000 : 100000;
     const CharacterState settled = settledCopy(state);
     const std::vector<ShieldPiecePlan> choices = shieldPieceChoices(settings);
     CharacterState scratch;
