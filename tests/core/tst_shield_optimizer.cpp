@@ -338,7 +338,7 @@ void TestShieldOptimizer::fullSpaceBeatsRandomSearch()
         }
     }
 
-    // Each random shield is built by the rules (about 0.1 ms with the picture names they make).
+    // Each random shield is built by the rules, all eight positions from the settled record.
     const int count = kSanitized ? 5000 : 100000;
     const CharacterState settled = settledCopy(state);
     const std::vector<ShieldPiecePlan> choices = shieldPieceChoices(settings);
