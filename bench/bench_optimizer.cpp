@@ -70,23 +70,23 @@ void optimizeFullSpace(benchmark::State& run)
 }
 BENCHMARK(optimizeFullSpace)->Arg(0)->Arg(1)->ArgName("accuracyRate100")->Unit(benchmark::kMillisecond);
 
-void optimizeFourPositions(benchmark::State& run)
+template <ShieldSearchOutcome (*search)(const CharacterState&, const ShieldSearchSettings&, const ShieldSearchControl&)>
+void fourPositionSpace(benchmark::State& run)
 {
     const CharacterState state = character();
     ShieldSearchOutcome outcome;
     for (auto _ : run)
-        outcome = findBestShields(state, fourPositions());
+        outcome = search(state, fourPositions(), {});
     report(run, outcome);
 }
+void optimizeFourPositions(benchmark::State& run)
+{
+    fourPositionSpace<findBestShields>(run);
+}
 BENCHMARK(optimizeFourPositions)->Unit(benchmark::kMillisecond);
-
 void enumerateFourPositions(benchmark::State& run)
 {
-    const CharacterState state = character();
-    ShieldSearchOutcome outcome;
-    for (auto _ : run)
-        outcome = enumerateBestShields(state, fourPositions());
-    report(run, outcome);
+    fourPositionSpace<enumerateBestShields>(run);
 }
 BENCHMARK(enumerateFourPositions)->Unit(benchmark::kMillisecond)->Iterations(1);
 
