@@ -259,7 +259,7 @@ void TestProgramMenu::menuOpensAndLists()
     QCOMPARE(texts, (QStringList{"새 캐릭터 Ctrl+N", "캐릭터 열기… Ctrl+O", "최근 캐릭터 ", "캐릭터 저장 Ctrl+S",
                                  "다른 이름으로 저장… Ctrl+Shift+S", "되돌리기 Ctrl+Z", "다시 실행 Ctrl+Y",
                                  "시트 복사 Ctrl+C", "공유 코드 복사 Ctrl+Shift+C", "공유 코드로 불러오기 Ctrl+Shift+V",
-                                 "비교 기준으로 고정 ", "파일과 비교… ", "비교 해제 "}));
+                                 "비교 기준으로 고정 ", "파일과 비교… ", "비교 해제 ", "최적 보패 찾기… Ctrl+F"}));
     // The emblem, a right click anywhere and F10 open it; the rest of the title strip still drags.
     click(f.window, QStringLiteral("MenuMark"));
     QTRY_VERIFY(menu->isVisible());

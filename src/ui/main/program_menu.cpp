@@ -9,6 +9,7 @@
 #include "ui/common/twips.h"
 #include "ui/main/compare_window.h"
 #include "ui/main/main_window.h"
+#include "ui/main/optimizer_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -124,6 +125,9 @@ ProgramMenu::ProgramMenu(MainWindow& mainWindow) : QObject(&mainWindow), window_
     addCommand("actionPin", QStringLiteral("비교 기준으로 고정"), {}, &ProgramMenu::pin);
     addCommand("actionCompareFile", QStringLiteral("파일과 비교…"), {}, &ProgramMenu::compareFile);
     unpin_ = addCommand("actionUnpin", QStringLiteral("비교 해제"), {}, &ProgramMenu::unpin);
+    menu_->addSeparator();
+    addCommand("actionOptimize", QStringLiteral("최적 보패 찾기…"), {QKeySequence(Qt::CTRL | Qt::Key_F)},
+               &ProgramMenu::optimize);
 
     // F10 and the menu key open the menu too; they are not items of it.
     auto* opener = new QAction(&window_);
@@ -382,6 +386,11 @@ void ProgramMenu::showComparison(const Build& reference)
         QStringLiteral("Form20"), [this] { return new CompareWindow(window_, [this] { applyReference(); }); });
     compare->setReference(reference);
     refreshMarks();
+}
+
+void ProgramMenu::optimize()
+{
+    window_.windows().show<OptimizerWindow>(QStringLiteral("Form21"), [this] { return new OptimizerWindow(window_); });
 }
 
 void ProgramMenu::unpin()

@@ -66,6 +66,7 @@ private:
     void pin();
     void compareFile();
     void unpin();
+    void optimize();
     void showComparison(const Build& reference);
     void applyReference();
     void showStep(const std::optional<Build>& build);
