@@ -32,7 +32,8 @@ const QString kListSheet = QStringLiteral(
     "QListWidget { background: #12151b; color: #f4e7c3; border: 1px solid #8a6d2f; }"
     "QListWidget::item:selected { background: #8a6d2f; color: white; }"
     "QProgressBar { background: #12151b; border: 1px solid #8a6d2f; color: #f4e7c3; text-align: center; }"
-    "QProgressBar::chunk { background: #8a6d2f; }");
+    "QProgressBar::chunk { background: #8a6d2f; }"
+    "QRadioButton { spacing: 6px; }");
 
 QString shownFigure(SheetFigure figure, double value)
 {
@@ -97,6 +98,7 @@ OptimizerWindow::OptimizerWindow(MainWindow& mainWindow) : QWidget(&mainWindow, 
 
     auto* rowFrame = new QGroupBox(QStringLiteral("쓸 보패"), this);
     auto* rowLayout = new QVBoxLayout(rowFrame);
+    rowLayout->setContentsMargins(10, 20, 10, 6); // room for the frame's caption
     const std::array<const char*, 3> rowNames = {"1 잃어버린 영린족", "2 바다뱀 최상급", "3 바다뱀 영웅"};
     for (int i = 0; i < 3; ++i) {
         auto* check = new QCheckBox(QString::fromUtf8(rowNames[static_cast<std::size_t>(i)]), rowFrame);
@@ -109,6 +111,7 @@ OptimizerWindow::OptimizerWindow(MainWindow& mainWindow) : QWidget(&mainWindow, 
 
     auto* keepFrame = new QGroupBox(QStringLiteral("자리"), this);
     auto* keepLayout = new QGridLayout(keepFrame);
+    keepLayout->setContentsMargins(10, 20, 10, 6);
     for (int k = 1; k <= kPieceCount; ++k) {
         auto* check = new QCheckBox(QStringLiteral("%1번 지금 것 유지").arg(k), keepFrame);
         check->setObjectName(QStringLiteral("Check%1").arg(3 + k));
@@ -119,6 +122,7 @@ OptimizerWindow::OptimizerWindow(MainWindow& mainWindow) : QWidget(&mainWindow, 
 
     auto* synthesisFrame = new QGroupBox(QStringLiteral("합성"), this);
     auto* synthesisLayout = new QHBoxLayout(synthesisFrame);
+    synthesisLayout->setContentsMargins(10, 20, 10, 6);
     noSynthesis_ = new QRadioButton(QStringLiteral("합성 없음"), synthesisFrame);
     noSynthesis_->setObjectName(QStringLiteral("Option1"));
     noSynthesis_->setChecked(true);
