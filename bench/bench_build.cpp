@@ -1,5 +1,6 @@
 // Cost of a build: taking it from the window, encoding and decoding it as a file and as a share code,
 // and applying it to the record and to the window (what undo, opening and pasting do).
+#include "offscreen_main.h"
 #include "app/entry.h"
 #include "common/random_build.h"
 #include "storage/build_code.h"
@@ -94,12 +95,4 @@ BENCHMARK(decodeFile)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TESSARIN_OFFSCREEN_BENCHMARK_MAIN()

@@ -1,4 +1,5 @@
 // Cost of the change panel: one preview in the core, and one hover over a gem list in the real windows.
+#include "offscreen_main.h"
 #include "app/entry.h"
 #include "data/catalogue.h"
 #include "engine/preview.h"
@@ -143,12 +144,4 @@ BENCHMARK(hoverAlong40Gems)->Iterations(4000);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TESSARIN_OFFSCREEN_BENCHMARK_MAIN()

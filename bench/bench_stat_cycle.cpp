@@ -1,4 +1,5 @@
 // Cost of the stat cycle: the pure computation, and one main-window tick with and without a change.
+#include "offscreen_main.h"
 #include "app/entry.h"
 #include "engine/stances.h"
 #include "engine/stat_sheet.h"
@@ -65,12 +66,4 @@ BENCHMARK(tickWithChange);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TESSARIN_OFFSCREEN_BENCHMARK_MAIN()
