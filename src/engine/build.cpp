@@ -8,6 +8,7 @@
 #include "engine/class_rules.h"
 #include "engine/set_effects.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessarin {
@@ -232,6 +233,12 @@ QString buildFault(const Build& build)
         return QStringLiteral("무기에 유한하지 않은 수가 있습니다.");
     if (build.gemStatKind < 0 || build.gemStatKind > kGemStatCount)
         return QStringLiteral("금강석 능력치 번호는 0부터 %1까지입니다.").arg(kGemStatCount);
+    // A fitted gem is one of the eight kinds with one of the five stats, as the gem frame fits it.
+    const auto fitted = std::count(build.gemFlags.begin(), build.gemFlags.end(), true);
+    if (fitted > 1)
+        return QStringLiteral("금강석이 두 개 이상 끼워져 있습니다.");
+    if (fitted == 1 && build.gemStatKind < 1)
+        return QStringLiteral("끼운 금강석의 능력치 번호는 1부터 %1까지입니다.").arg(kGemStatCount);
     if (!pictureAllowed(build.marks.weapon, weaponPictureNames()))
         return QStringLiteral("무기 그림 '%1'은(는) 이 프로그램의 그림이 아닙니다.").arg(build.marks.weapon);
     if (!pictureAllowed(build.marks.gem, gemPictureNames()))

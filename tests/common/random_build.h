@@ -42,8 +42,8 @@ public:
             b.weapon.evasionRateBonus = value();
             b.weapon.blockRateBonus = value();
             b.weapon.additionalDamage = value();
-            b.gemFlags[pick(8)] = chance(2);
             b.gemStatKind = static_cast<std::int16_t>(pick(6));
+            b.gemFlags[pick(8)] = b.gemStatKind > 0 && chance(2); // a gem is fitted with a stat
             b.marks.weapon = any(weaponPictureNames());
             b.marks.gem = any(gemPictureNames());
         }

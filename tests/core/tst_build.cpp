@@ -199,6 +199,8 @@ void TestBuild::fileRefusals_data()
     QTest::newRow("indicator picture of another tier") << "indicators.three" << QJsonValue("image/set50.gif")
                                                        << "그림";
     QTest::newRow("gem stat 6") << "weapon.gemStat" << QJsonValue(6) << "0부터 5까지";
+    QTest::newRow("fitted gem without a stat") << "weapon.gemStat" << QJsonValue(0) << "1부터 5까지";
+    QTest::newRow("two gems") << "weapon.gemKinds.1" << QJsonValue(true) << "두 개 이상";
     QTest::newRow("seven pieces") << "pieces.8" << gone << "항목 8개의 배열";
     QTest::newRow("two synthesized stats") << "pieces.2.synthesis.6" << QJsonValue(5) << "두 가지 이상";
     QTest::newRow("accessory as array") << "accessories.1" << QJsonValue(QJsonArray{}) << "필요한 형식: 객체";
