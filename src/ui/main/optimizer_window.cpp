@@ -246,6 +246,9 @@ void OptimizerWindow::stop()
 
 void OptimizerWindow::finished()
 {
+    if (!thread_)
+        return; // closing already took the search's end
+    thread_->disconnect(this);
     thread_->deleteLater();
     thread_ = nullptr;
     progressTimer_->stop();
