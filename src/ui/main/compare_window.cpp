@@ -5,6 +5,7 @@
 #include "ui/common/keyboard.h"
 #include "ui/common/refresh_gate.h"
 #include "ui/common/theme.h"
+#include "ui/main/info_panel.h"
 #include "ui/main/main_window.h"
 
 #include <QHeaderView>
@@ -19,8 +20,6 @@ namespace tessarin {
 
 namespace {
 
-const QColor kRise(120, 220, 120);
-const QColor kFall(255, 130, 120);
 
 const QString kTableSheet = QStringLiteral(
     "QTableWidget, QListWidget { background: #12151b; color: #f4e7c3; gridline-color: #3b3323;"
@@ -123,7 +122,7 @@ void CompareWindow::refresh()
         const ChangeCells cells = changeCells(info.figure, referenceSheet_.figure(info.label), now.figure(info.label));
         setCell(table_, row, 0, cells.before);
         setCell(table_, row, 1, cells.after);
-        setCell(table_, row, 2, cells.difference, cells.changed ? (cells.rise ? kRise : kFall) : QColor());
+        setCell(table_, row, 2, cells.difference, cells.changed ? (cells.rise ? kRiseColour : kFallColour) : QColor());
     }
     const Build build = mainWindow_.currentBuild();
     if (anyShown_ && build == shownNow_)

@@ -8,6 +8,10 @@
 
 namespace tessarin {
 
+// A figure that rises is drawn green, one that falls red (the sign keeps it readable without colour).
+inline const QColor kRiseColour(120, 220, 120);
+inline const QColor kFallColour(255, 130, 120);
+
 // The label of an information panel: plain text, one line per line feed, each line in its own colour
 // on the dark panel of the tooltip (Form16).
 class PanelLabel : public QLabel {

@@ -30,8 +30,6 @@ const std::array<const char*, 7> kEditors = {"Form3", "Form4", "Form5", "Form6",
 
 const char* const kWatched = "previewWatched";
 
-const QColor kRise(120, 220, 120);
-const QColor kFall(255, 130, 120);
 
 // The part of the main window's inventory panel below the stance buttons and above the synthesis and
 // help buttons: drawn only, so a panel there covers no control.
@@ -247,7 +245,7 @@ void PreviewController::refreshChanges()
     const std::vector<ChangeLine> lines = changeLines(settledSheet(state), previewSheet(state, *candidate));
     std::vector<QColor> colours;
     for (const ChangeLine& line : lines)
-        colours.push_back(line.rise ? kRise : kFall);
+        colours.push_back(line.rise ? kRiseColour : kFallColour);
     changes_->setLines(changeText(lines), colours);
     if (served == &mainWindow_)
         changes_->placeIn(freeArea(mainWindow_), &mainWindow_);
